@@ -24,4 +24,25 @@ public:
     void OnBack();
 
     const std::string& ScoreText() const { return m_strScore; }
+
+private:
+    // play false only flashes the move the computer would make (a hint).
+    void ComputerTurn(bool play);
+    void AnnounceResult();
+    void ForfeitGame();
+    void ShowScore();
+    // Record, flash and remove the move with this code, then clear it from the board.
+    void MakeMove(int code);
+
+    // Cell animations; the board still holds the smileys they show leaving.
+    void SetUpCells();
+    void BlinkMove(int code);
+    void RemoveSmileys(int code);
+    void RestoreSmileys(int column, int from, int to);
+    void TakeBackMove(int entry);
+
+    IGameView& m_view;
+    std::string m_strScore;
+    int m_nSize = -1;   // checked size button, size - 4
+    int m_nLevel = -1;  // checked level button, level - 1
 };

@@ -1,0 +1,57 @@
+#include "flow/flow_state.h"
+#include "flow/game_flow.h"
+#include "flow/history.h"
+#include "game/board.h"
+#include "game/opponent.h"
+
+void CGameFlow::OnDemo()
+{
+    const bool sound = g_bSound;
+    const int level = g_nLevel;
+
+    // A demo game is neither scored nor counted as abandoned.
+    g_bGameOn = true;
+    g_bDemo = true;
+    // Only this demo's own game may end in the closing win cue.
+    g_bPlayerWon = false;
+    g_nInitialCount = 45;
+    g_nSize = 9;
+    g_nLevel = 3;
+    StartHistory(9);
+    SetUpBoard(9);
+    SetUpCells();
+    m_nSize = 5;
+    m_view.PlayCue(244);
+    m_view.CheckSizeButton(9);
+
+    g_nLastMove = RandomCell();
+    m_view.Pause(1);
+    PlayerMove(g_nLastMove);
+
+    const IGameView::Point start = m_view.CursorPos();
+    bool last = false;
+    while (!last) {
+        m_view.Pause(1);
+        const IGameView::Point now = m_view.CursorPos();
+        last = now.x != start.x || now.y != start.y;
+        if (g_bGameOn) {
+            ComputerTurn(true);
+        } else if (g_bSound) {
+            // The finished game is marked by one pass of the looping cue, then silence.
+            m_view.PlayCue(245);
+            g_bSound = false;
+        }
+    }
+
+    g_bGameOn = false;
+    g_bDemo = false;
+    m_view.PlayCue(244);
+    g_nLevel = level;
+    g_bSound = sound;
+    if (g_bSound && g_bPlayerWon) {
+        m_view.PlayCue(243);
+        g_bPlayerWon = false;
+    }
+    m_view.Pause(1);
+    NewGame(9);
+}
