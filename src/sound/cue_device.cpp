@@ -1,0 +1,132 @@
+#include "sound/cue_device.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kRate = 48000;
+constexpr Uint16 kFrames = 240;  // 5 ms a callback: small latency, exact in milliseconds
+
+class DeviceLock {
+public:
+    explicit DeviceLock(SDL_AudioDeviceID id) : id_(id) { SDL_LockAudioDevice(id_); }
+    ~DeviceLock() { SDL_UnlockAudioDevice(id_); }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID id_;
+};
+
+}  // namespace
+
+CueDevice::~CueDevice()
+{
+    Close();
+}
+
+bool CueDevice::Open(std::string& error)
+{
+    if (IsOpen())
+        return true;
+    // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C no longer ends the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = kRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = kFrames;
+    wanted.callback = Callback;
+    wanted.userdata = this;
+    id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
+    if (id_ == 0) {
+        error = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    samples_ = nullptr;
+    SDL_PauseAudioDevice(id_, 0);
+    return true;
+}
+
+void CueDevice::Close()
+{
+    if (!IsOpen())
+        return;
+    SDL_CloseAudioDevice(id_);
+    id_ = 0;
+    samples_ = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool CueDevice::IsLost() const
+{
+    return IsOpen() && SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED;
+}
+
+std::chrono::steady_clock::time_point CueDevice::Start(const std::vector<std::uint8_t>& samples,
+                                                       bool loop)
+{
+    DeviceLock lock(id_);
+    samples_ = &samples;
+    position_ = 0;
+    loop_ = loop;
+    finished_ = false;
+    times_ = CueTimes{std::chrono::steady_clock::now(), {}, {}};
+    return times_.start;
+}
+
+void CueDevice::Stop()
+{
+    if (!IsOpen())
+        return;
+    DeviceLock lock(id_);
+    samples_ = nullptr;
+}
+
+bool CueDevice::IsFinished()
+{
+    DeviceLock lock(id_);
+    return finished_;
+}
+
+CueTimes CueDevice::Times()
+{
+    if (!IsOpen())
+        return times_;
+    DeviceLock lock(id_);
+    return times_;
+}
+
+void SDLCALL CueDevice::Callback(void* self, Uint8* stream, int length)
+{
+    static_cast<CueDevice*>(self)->Fill(stream, static_cast<std::size_t>(length));
+}
+
+// Runs on SDL's audio thread with the device lock held.
+void CueDevice::Fill(Uint8* stream, std::size_t length)
+{
+    std::size_t written = 0;
+    while (samples_ != nullptr && written < length && !samples_->empty()) {
+        if (times_.first == std::chrono::steady_clock::time_point{})
+            times_.first = std::chrono::steady_clock::now();
+        const std::size_t count = std::min(length - written, samples_->size() - position_);
+        std::memcpy(stream + written, samples_->data() + position_, count);
+        written += count;
+        position_ += count;
+        if (position_ == samples_->size()) {
+            position_ = 0;
+            if (!loop_) {
+                times_.last = std::chrono::steady_clock::now();
+                finished_ = true;
+                samples_ = nullptr;
+            }
+        }
+    }
+    std::memset(stream + written, spec_.silence, length - written);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sound/cue_player.h"
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The one SDL audio device, in one fixed format, playing at most one sound at a time from
+// its callback. Everything the callback reads is changed under the device lock.
+class CueDevice {
+public:
+    CueDevice() = default;
+    CueDevice(const CueDevice&) = delete;
+    CueDevice& operator=(const CueDevice&) = delete;
+    ~CueDevice();
+
+    // Initialises SDL audio and opens the default device. On failure the reason is in
+    // `error` and SDL audio is shut down again, so a later Open starts afresh.
+    bool Open(std::string& error);
+    void Close();
+    bool IsOpen() const { return id_ != 0; }
+    // The device was open and has since been lost.
+    bool IsLost() const;
+    const SDL_AudioSpec& Spec() const { return spec_; }
+
+    // Replaces whatever plays by `samples` (in Spec() format), which must outlive the
+    // playback. Returns the time it was handed over.
+    std::chrono::steady_clock::time_point Start(const std::vector<std::uint8_t>& samples,
+                                                bool loop);
+    // Silences the device from its next callback on.
+    void Stop();
+    // A one-shot sound has been copied to its last byte.
+    bool IsFinished();
+    CueTimes Times();
+
+private:
+    static void SDLCALL Callback(void* self, Uint8* stream, int length);
+    void Fill(Uint8* stream, std::size_t length);
+
+    SDL_AudioDeviceID id_ = 0;
+    SDL_AudioSpec spec_{};
+    const std::vector<std::uint8_t>* samples_ = nullptr;
+    std::size_t position_ = 0;
+    bool loop_ = false;
+    bool finished_ = false;
+    CueTimes times_;
+};

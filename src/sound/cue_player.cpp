@@ -1,0 +1,115 @@
+#include "sound/cue_player.h"
+
+#include "flow/flow_state.h"
+#include "shell/fatal_error.h"
+#include "sound/cue_bank.h"
+#include "sound/cue_device.h"
+#include "sound/wait.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kLoopingCue = 245;
+// How long past its length a one-shot cue may take before the device counts as failed.
+constexpr auto kStallLimit = std::chrono::milliseconds(500);
+constexpr auto kPollStep = std::chrono::milliseconds(1);
+
+struct Player {
+    // Declared first, destroyed last: the device's callback may read the cues until it is
+    // closed.
+    std::unique_ptr<CueBank> bank;
+    CueDevice device;
+    bool failureReported = false;
+};
+
+Player& ThePlayer()
+{
+    static Player player;
+    return player;
+}
+
+// Switches sound off; the next cue that finds it on again starts from a fresh device.
+void GiveUp(Player& player)
+{
+    player.device.Close();
+    g_bSound = false;
+}
+
+bool EnsureDevice(Player& player)
+{
+    if (player.device.IsLost())
+        player.device.Close();
+    if (player.device.IsOpen())
+        return true;
+    std::string error;
+    if (!player.device.Open(error)) {
+        if (!player.failureReported)
+            std::fprintf(stderr, "Glimmerjig: sound is off: %s\n", error.c_str());
+        player.failureReported = true;
+        return false;
+    }
+    if (!player.bank)
+        player.bank = std::make_unique<CueBank>(player.device.Spec());
+    return true;
+}
+
+Clock::duration Length(const std::vector<std::uint8_t>& samples, const SDL_AudioSpec& spec)
+{
+    const auto frameBytes = static_cast<long long>(SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    const auto frames = static_cast<long long>(samples.size()) / frameBytes;
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(frames * 1'000'000'000LL / spec.freq));
+}
+
+// Blocks for the cue's length, then until the callback has copied its last sample.
+bool WaitForEnd(Player& player, Clock::time_point deadline)
+{
+    WaitUntil(deadline);
+    while (!player.device.IsFinished()) {
+        const auto now = Clock::now();
+        if (now > deadline + kStallLimit || player.device.IsLost())
+            return false;
+        WaitUntil(now + kPollStep);
+    }
+    return true;
+}
+
+}  // namespace
+
+void PlayCue(int id)
+{
+    if (!g_bSound)
+        return;
+    Player& player = ThePlayer();
+    player.device.Stop();
+    if (id < 243 || id > 246)
+        FatalError("Sound ?");
+    if (!EnsureDevice(player)) {
+        GiveUp(player);
+        return;
+    }
+    const auto* samples = player.bank->Find(id);
+    if (samples == nullptr) {
+        GiveUp(player);
+        return;
+    }
+    const bool loop = id == kLoopingCue;
+    const auto start = player.device.Start(*samples, loop);
+    if (!loop && !WaitForEnd(player, start + Length(*samples, player.device.Spec())))
+        GiveUp(player);
+}
+
+void Pause(int n)
+{
+    if (n == 0)
+        FatalError("003");
+    WaitUntil(Clock::now() + std::chrono::milliseconds(1000 / n));
+}
+
+CueTimes LatestCueTimes()
+{
+    return ThePlayer().device.Times();
+}
