@@ -6,6 +6,8 @@
 #include "flow/flow_state.h"
 #include "flow/history.h"
 #include "game/board.h"
+#include "game/opponent.h"
+#include "game/random_cell.h"
 
 using ::testing::ElementsAre;
 
@@ -39,6 +41,30 @@ TEST_F(Demo, StopsOnCursorMotionAndLeavesLevelAndScore)
     EXPECT_TRUE(view.Log("cue 243").empty());
     EXPECT_TRUE(view.Log("cue 245").empty());
     EXPECT_TRUE(view.Log("cue 246").empty());
+}
+
+namespace {
+
+unsigned FixedSeed()
+{
+    return 20261207;
+}
+
+}  // namespace
+
+TEST_F(Demo, OpensWithTheRandomCellAfterASecond)
+{
+    SetRandomSeedSource(FixedSeed);
+    SetUpBoard(9);
+    const int first = RandomCell();
+    view.MoveCursorAfterPolls(1);
+    flow.OnDemo();
+    const auto log = view.Log();
+    const auto pause = std::find(log.begin(), log.end(), "pause 1000");
+    ASSERT_NE(pause, log.end());
+    EXPECT_EQ(*(pause - 1), "size 9");
+    EXPECT_EQ(*(pause + 1), "cue 244");
+    EXPECT_EQ(*(pause + 2), "smiley " + std::to_string(first) + " off");
 }
 
 TEST_F(Demo, MovesOnceASecond)

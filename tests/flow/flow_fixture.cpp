@@ -5,6 +5,7 @@
 #include "flow/flow_state.h"
 #include "flow/history.h"
 #include "game/board.h"
+#include "game/random_cell.h"
 
 int ColumnHeight(int column)
 {
@@ -49,8 +50,22 @@ int SomeSmiley()
     return best == 0 ? 0 : 10 * best + 1;
 }
 
+namespace {
+
+// Every demo starts from its own reproducible seed.
+unsigned g_nextSeed = 1;
+
+unsigned NextSeed()
+{
+    return g_nextSeed++;
+}
+
+}  // namespace
+
 void FlowTest::SetUp()
 {
+    g_nextSeed = 1;
+    SetRandomSeedSource(NextSeed);
     g_bSound = false;
     g_nLevel = 3;
     g_nSize = 9;
@@ -67,6 +82,11 @@ void FlowTest::SetUp()
     std::memset(g_board, 0, sizeof g_board);
     flow.Start();
     view.ClearLog();
+}
+
+void FlowTest::TearDown()
+{
+    SetRandomSeedSource(nullptr);
 }
 
 void FlowTest::Arrange(int size, std::initializer_list<int> moves)

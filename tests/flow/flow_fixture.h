@@ -18,10 +18,12 @@ std::string BoardLayout();
 // The lowest standing smiley of the tallest column, or 0 on an empty board.
 int SomeSmiley();
 
-// A started program: level III, a size-9 board, sound on, the start-up log forgotten.
+// A started program: level III, a size-9 board, sound on, the start-up log forgotten;
+// demo seeds count up from 1.
 class FlowTest : public ::testing::Test {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     // A game of this size brought to a position by these moves, played by two players, then
     // handed back to the computer with the game marked in progress.

@@ -45,14 +45,6 @@ TEST_F(Hint, OpensEverySizeAndLeavesTheNextMoveToThePlayer)
     }
 }
 
-TEST_F(Hint, OpeningIsNotAnAbandonableGame)
-{
-    flow.NewGame(8);
-    flow.OnHint();
-    flow.NewGame(8);
-    EXPECT_EQ(g_nComputerScore, 0u);
-}
-
 TEST_F(Hint, FlashesTheLevelThreeMoveAndChangesNothing)
 {
     // Columns 1..5 full: level I would take 11, the best move lowers column 3.
@@ -101,15 +93,4 @@ TEST_F(Hint, WithOneColumnLeftDoesNothing)
     EXPECT_TRUE(view.Events().empty());
     EXPECT_EQ(BoardLayout(), before);
     EXPECT_FALSE(g_bGameOn);
-}
-
-TEST_F(Hint, NeverChangesTheLevelShown)
-{
-    flow.OnLevel(2);
-    flow.PlayerMove(91);
-    view.ClearLog();
-    flow.OnHint();
-    EXPECT_EQ(g_nLevel, 2);
-    EXPECT_EQ(view.CheckedLevel(), 2);
-    EXPECT_TRUE(view.Log("level").empty());
 }
