@@ -130,10 +130,10 @@ bool SearchTargets(int n, SolveMode mode)
     const DigitCounts* counts = TableCounts(n);
     const int position = PositionNumber(n);
     const DigitCounts positionCounts = CountsOfPosition(n);
-    // Both tests succeed only on a target one move reaches, except the one-tall-column rule,
-    // which the first entry (all ones) always settles. So the others can be skipped unseen.
+    // Both tests succeed only on a target one move reaches; the one-tall-column rule fires on
+    // the first entry (all ones), which such a position reaches too. So the rest is skipped.
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (i > 0 && !OneMoveReaches(positionCounts, counts[i]))
+        if (!OneMoveReaches(positionCounts, counts[i]))
             continue;
         Move move{};
         if (MatchSameOrder(n, table[i], position, move) ||
