@@ -85,9 +85,15 @@ void CGameFlow::ShowScore()
 
 void CGameFlow::PlayerMove(int code)
 {
+    // A click that waited behind another command may name a cell that is empty by now;
+    // recording it would put smileys into the history that the board does not hold.
+    const int column = code / 10;
+    const int height = code % 10;
+    if (column < 1 || column > 9 || height < 1 || g_board[code] != 1)
+        return;
     RecordMove(code);
     RemoveSmileys(code);
-    ClearCells(code / 10, code % 10);
+    ClearCells(column, height);
     if (g_bTwoPlayers)
         return;
     g_bPlayerWon = false;

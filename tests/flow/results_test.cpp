@@ -116,3 +116,17 @@ TEST_F(Result, TwoPlayersTakeTheLastSmileyUnannounced)
     EXPECT_EQ(view.NewBoards(), boards);
     EXPECT_TRUE(CellsFollowBoard(view));
 }
+
+TEST_F(Result, ClickOnACellEmptiedMeanwhileDoesNothing)
+{
+    flow.PlayerMove(95);
+    const std::string board = BoardLayout();
+    const int moves = g_nHistory;
+    view.ClearLog();
+    for (int code : {95, 99, 10, 0, 100})
+        flow.PlayerMove(code);
+    EXPECT_TRUE(view.Events().empty());
+    EXPECT_EQ(BoardLayout(), board);
+    EXPECT_EQ(g_nHistory, moves);
+    EXPECT_EQ(std::string(g_history[g_nHistory]), board);
+}
