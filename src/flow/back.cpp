@@ -22,7 +22,6 @@ void CGameFlow::OnBack()
     g_nHistory = moves - 2;
 }
 
-// Brings back the column that move `entry` of the history lowered.
 void CGameFlow::TakeBackMove(int entry)
 {
     const char* before = g_history[entry - 1];

@@ -34,11 +34,13 @@ private:
     // Record, flash and remove the move with this code, then clear it from the board.
     void MakeMove(int code);
 
-    // Cell animations; the board still holds the smileys they show leaving.
+    // Cell animations. Blink and removal run before the board loses the move's smileys;
+    // Back's restoring runs after the board has them again.
     void SetUpCells();
     void BlinkMove(int code);
     void RemoveSmileys(int code);
     void RestoreSmileys(int column, int from, int to);
+    // Brings back the column that move `entry` of the history lowered.
     void TakeBackMove(int entry);
 
     IGameView& m_view;
