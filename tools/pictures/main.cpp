@@ -1,0 +1,82 @@
+// make_pictures <output-root> [--sheet <file.png>]
+// Draws every picture of the game and writes <root>/resources/bitmaps/NAME.bmp, the window
+// icon <root>/resources/icons/128.png and the desktop icons under <root>/packaging/icons.
+// The same program always writes the same bytes.
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "bmp_file.h"
+#include "contact_sheet.h"
+#include "desktop_icon.h"
+#include "picture_set.h"
+#include "to_image.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool SavePng(const QImage& image, const fs::path& path)
+{
+    if (path.has_parent_path())
+        fs::create_directories(path.parent_path());
+    return image.save(QString::fromStdString(path.string()), "PNG");
+}
+
+bool WriteAll(const fs::path& root, const std::vector<Picture>& pictures)
+{
+    const fs::path bitmaps = root / "resources" / "bitmaps";
+    fs::create_directories(bitmaps);
+    for (const Picture& p : pictures) {
+        if (!WriteBytes(bitmaps / (p.name + ".bmp"), EncodeBmp(p.canvas)))
+            return false;
+    }
+    if (!SavePng(ToImage(IconPicture().canvas, true), root / "resources" / "icons" / "128.png"))
+        return false;
+    for (int size : kDesktopIconSizes) {
+        const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+        if (!SavePng(DesktopIcon(size),
+                     root / "packaging" / "icons" / "hicolor" / dir / "apps" / "glimmerjig.png"))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool with_sheet = argc == 4 && std::string(argv[2]) == "--sheet";
+    if (argc != 2 && !with_sheet) {
+        std::cerr << "usage: make_pictures <output-root> [--sheet <file.png>]\n";
+        return 2;
+    }
+    const std::vector<Picture> pictures = AllPictures();
+    try {
+        if (!WriteAll(argv[1], pictures)) {
+            std::cerr << "make_pictures: cannot write under " << argv[1] << "\n";
+            return 1;
+        }
+    } catch (const fs::filesystem_error& error) {
+        std::cerr << "make_pictures: " << error.what() << "\n";
+        return 1;
+    }
+    if (with_sheet) {
+        Canvas tile = TilePictures().front().canvas;
+        if (!SavePng(ContactSheet(pictures, tile), argv[3])) {
+            std::cerr << "make_pictures: cannot write " << argv[3] << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
