@@ -1,5 +1,7 @@
 #include "sound/cue_device.h"
 
+#include "sound/alsa_quiet.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,10 +34,12 @@ bool CueDevice::Open(std::string& error)
         return true;
     // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C no longer ends the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    SilenceAlsaErrors();
+    if (!initialised_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return false;
     }
+    initialised_ = true;
     SDL_AudioSpec wanted{};
     wanted.freq = kRate;
     wanted.format = AUDIO_S16SYS;
@@ -46,7 +50,6 @@ bool CueDevice::Open(std::string& error)
     id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
     if (id_ == 0) {
         error = SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     samples_ = nullptr;
@@ -61,7 +64,6 @@ void CueDevice::Close()
     SDL_CloseAudioDevice(id_);
     id_ = 0;
     samples_ = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool CueDevice::IsLost() const

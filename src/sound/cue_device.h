@@ -18,8 +18,10 @@ public:
     CueDevice& operator=(const CueDevice&) = delete;
     ~CueDevice();
 
-    // Initialises SDL audio and opens the default device. On failure the reason is in
-    // `error` and SDL audio is shut down again, so a later Open starts afresh.
+    // Initialises SDL audio and opens the default device; on failure the reason is in
+    // `error`. SDL audio stays initialised for the program's life: shutting it down joins
+    // its device-watching thread, which can take 100 ms, and a later Open only needs to
+    // open the device again.
     bool Open(std::string& error);
     void Close();
     bool IsOpen() const { return id_ != 0; }
@@ -41,6 +43,7 @@ private:
     static void SDLCALL Callback(void* self, Uint8* stream, int length);
     void Fill(Uint8* stream, std::size_t length);
 
+    bool initialised_ = false;
     SDL_AudioDeviceID id_ = 0;
     SDL_AudioSpec spec_{};
     const std::vector<std::uint8_t>* samples_ = nullptr;

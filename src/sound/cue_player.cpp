@@ -6,6 +6,7 @@
 #include "sound/cue_device.h"
 #include "sound/wait.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -14,8 +15,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kLoopingCue = 245;
-// How long past its length a one-shot cue may take before the device counts as failed.
-constexpr auto kStallLimit = std::chrono::milliseconds(500);
+// How long past its length a one-shot cue waits for the callback to take its last sample.
+// A hardware device is ahead of that; only a device whose clock runs slow (SDL's dummy and
+// disk drivers) is still behind, and the caller then keeps the cue's rhythm while the tail
+// plays on until the next cue.
+constexpr auto kGrace = std::chrono::milliseconds(5);
 constexpr auto kPollStep = std::chrono::milliseconds(1);
 
 struct Player {
@@ -64,17 +68,17 @@ Clock::duration Length(const std::vector<std::uint8_t>& samples, const SDL_Audio
     return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(frames * 1'000'000'000LL / spec.freq));
 }
 
-// Blocks for the cue's length, then until the callback has copied its last sample.
+// Blocks for the cue's length, then until the callback has copied its last sample. False
+// when the device has been lost meanwhile.
 bool WaitForEnd(Player& player, Clock::time_point deadline)
 {
     WaitUntil(deadline);
-    while (!player.device.IsFinished()) {
-        const auto now = Clock::now();
-        if (now > deadline + kStallLimit || player.device.IsLost())
+    while (!player.device.IsFinished() && Clock::now() < deadline + kGrace) {
+        if (player.device.IsLost())
             return false;
-        WaitUntil(now + kPollStep);
+        WaitUntil(std::min(Clock::now() + kPollStep, deadline + kGrace));
     }
-    return true;
+    return !player.device.IsLost();
 }
 
 }  // namespace

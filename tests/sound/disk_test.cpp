@@ -1,0 +1,128 @@
+// What reaches the device: SDL's disk driver writes every buffer the callback fills to a file.
+
+#include "assets/cues.h"
+#include "audio_test_main.h"
+#include "flow/flow_state.h"
+#include "sound/cue_bank.h"
+#include "sound/cue_player.h"
+#include "wave_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <unistd.h>
+
+using std::chrono::milliseconds;
+
+namespace {
+
+const std::string g_output = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".raw";
+constexpr std::size_t kFrameBytes = 4;   // 16-bit stereo
+constexpr std::size_t kBufferBytes = 240 * kFrameBytes;
+
+std::vector<std::uint8_t> Converted(int id)
+{
+    SDL_AudioSpec device{};
+    device.format = AUDIO_S16SYS;
+    device.channels = 2;
+    device.freq = 48000;
+    const auto bytes = CueBytes(id);
+    return DecodeWave(bytes.data(), bytes.size(), device).value_or(std::vector<std::uint8_t>{});
+}
+
+long SourceFrames(int id)
+{
+    const auto bytes = CueBytes(id);
+    const WaveInfo info = ReadWave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    return info.factFrames >= 0 ? info.factFrames : static_cast<long>(info.dataBytes) / info.blockAlign;
+}
+
+// The device output written since `from`, once the driver has written the latest cue's tail
+// (its clock runs a little slow, so the tail may still be on its way when PlayCue returns).
+std::vector<std::uint8_t> OutputSince(std::size_t from)
+{
+    for (int i = 0; i < 100 && LatestCueTimes().last == std::chrono::steady_clock::time_point{}; ++i)
+        std::this_thread::sleep_for(milliseconds(5));
+    std::this_thread::sleep_for(milliseconds(40));
+    const auto all = ReadFile(g_output);
+    return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
+}
+
+std::size_t Find(const std::vector<std::uint8_t>& haystack, const std::vector<std::uint8_t>& needle,
+                 std::size_t from = 0)
+{
+    const auto at = std::search(haystack.begin() + static_cast<long>(from), haystack.end(),
+                                needle.begin(), needle.end());
+    return static_cast<std::size_t>(at - haystack.begin());
+}
+
+bool Silent(const std::vector<std::uint8_t>& bytes, std::size_t begin, std::size_t end)
+{
+    return std::all_of(bytes.begin() + static_cast<long>(begin), bytes.begin() + static_cast<long>(end),
+                       [](std::uint8_t b) { return b == 0; });
+}
+
+TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
+{
+    for (int id : {244, 246, 243}) {
+        SCOPED_TRACE(id);
+        g_bSound = true;
+        const auto cue = Converted(id);
+        const double expectedFrames = static_cast<double>(SourceFrames(id)) * 48000.0 /
+                                      (id == 244 ? 11025.0 : 8000.0);
+        EXPECT_NEAR(static_cast<double>(cue.size() / kFrameBytes), expectedFrames, 2.0);
+        EXPECT_FALSE(Silent(cue, 0, cue.size()));
+
+        const std::size_t before = ReadFile(g_output).size();
+        PlayCue(id);
+        ASSERT_TRUE(g_bSound);
+        const auto output = OutputSince(before);
+        const std::size_t at = Find(output, cue);
+        ASSERT_LT(at, output.size()) << "the cue's samples are not in the output";
+        EXPECT_TRUE(Silent(output, at + cue.size(), output.size())) << "sound after the cue";
+        EXPECT_TRUE(Silent(output, 0, at));
+    }
+}
+
+TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
+{
+    g_bSound = true;
+    const auto loop = Converted(245);
+    const auto click = Converted(244);
+    ASSERT_FALSE(loop.empty());
+    const std::size_t before = ReadFile(g_output).size();
+    PlayCue(245);
+    std::this_thread::sleep_for(milliseconds(2700));  // past the loop's end
+    g_bSound = false;
+    PlayCue(244);
+    std::this_thread::sleep_for(milliseconds(300));
+    g_bSound = true;
+    PlayCue(244);
+    const auto output = OutputSince(before);
+
+    const std::size_t start = Find(output, loop);
+    ASSERT_LT(start, output.size());
+    const std::size_t clickAt = Find(output, click, start);
+    ASSERT_LT(clickAt, output.size());
+    // The loop plays on byte for byte around its seam, through the cue played with sound off,
+    // until the click replaces it.
+    std::size_t end = start;
+    while (end < clickAt && output[end] == loop[(end - start) % loop.size()])
+        ++end;
+    EXPECT_GT(end - start, loop.size() + 300 * 48 * kFrameBytes);
+    EXPECT_LE(clickAt - end, 2 * kBufferBytes) << "the loop was not stopped at once";
+    EXPECT_TRUE(Silent(output, end, clickAt));
+    EXPECT_TRUE(Silent(output, clickAt + click.size(), output.size()));
+}
+
+}  // namespace
+
+void ConfigureAudioEnvironment()
+{
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", g_output.c_str(), 1);
+    std::atexit([] { std::remove(g_output.c_str()); });
+}

@@ -1,0 +1,153 @@
+// The cue player and the pause on SDL's dummy driver, which plays in real time without a
+// sound card.
+
+#include "assets/cues.h"
+#include "audio_test_main.h"
+#include "flow/flow_state.h"
+#include "sound/cue_player.h"
+#include "sound/wait.h"
+#include "wave_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+void ConfigureAudioEnvironment()
+{
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+namespace {
+
+std::vector<Clock::duration> g_requests;
+int g_sleepingWaits = 0;
+
+// A virtual clock: notes how long the caller asked to wait and returns at once.
+void RecordWait(Clock::time_point deadline)
+{
+    g_requests.push_back(deadline - Clock::now());
+}
+
+void CountingSleep(Clock::time_point deadline)
+{
+    ++g_sleepingWaits;
+    std::this_thread::sleep_until(deadline);
+}
+
+// The cue's own length, from the frame count in its file.
+Clock::duration CueLength(int id)
+{
+    const auto bytes = CueBytes(id);
+    const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const WaveInfo info = ReadWave({begin, bytes.size()});
+    const long frames = info.factFrames >= 0
+                            ? info.factFrames
+                            : static_cast<long>(info.dataBytes) / info.blockAlign;
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+        static_cast<double>(frames) / info.rate));
+}
+
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+TEST(Pause, WaitsThousandOverNMillisecondsThroughTheWaitFunction)
+{
+    SetWaitFunction(RecordWait);
+    const std::pair<int, int> cases[] = {{1, 1000}, {2, 500}, {4, 250}, {100, 10}, {3, 333}, {1500, 0}};
+    for (const auto& [n, ms] : cases) {
+        g_requests.clear();
+        Pause(n);
+        ASSERT_EQ(g_requests.size(), 1u) << n;
+        EXPECT_GE(Ms(g_requests[0]), ms - 1.0) << n;
+        EXPECT_LE(Ms(g_requests[0]), ms) << n;
+    }
+    SetWaitFunction(nullptr);
+    const auto before = Clock::now();
+    Pause(50);
+    EXPECT_GE(Clock::now() - before, milliseconds(20)) << "the default wait is restored";
+}
+
+TEST(Pause, DefaultWaitReturnsAtTheDeadlineNotBefore)
+{
+    for (int ms : {0, 1, 7, 15}) {
+        const auto deadline = Clock::now() + milliseconds(ms);
+        WaitUntil(deadline);
+        EXPECT_GE(Clock::now(), deadline) << ms;
+    }
+}
+
+TEST(FatalCodes, UnknownCueAndZeroPauseEndTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT((g_bSound = true, PlayCue(242)), ::testing::ExitedWithCode(1), "Sound \\?");
+    EXPECT_EXIT((g_bSound = true, PlayCue(247)), ::testing::ExitedWithCode(1), "Sound \\?");
+    EXPECT_EXIT(Pause(0), ::testing::ExitedWithCode(1), "003");
+}
+
+TEST(FatalCodes, UnknownCueWithSoundOffIsIgnored)
+{
+    g_bSound = false;
+    PlayCue(7);
+    EXPECT_FALSE(g_bSound);
+    g_bSound = true;
+}
+
+TEST(PlayCue, OneShotBlocksForItsLength)
+{
+    for (int id : {244, 246, 243}) {
+        g_bSound = true;
+        const auto before = Clock::now();
+        PlayCue(id);
+        const auto after = Clock::now();
+        ASSERT_TRUE(g_bSound) << id;
+        EXPECT_NEAR(Ms(after - before), Ms(CueLength(id)), 15.0) << id;
+        const CueTimes times = LatestCueTimes();
+        ASSERT_NE(times.first, Clock::time_point{}) << id;
+        EXPECT_LT(times.first - times.start, milliseconds(15)) << id;
+    }
+}
+
+TEST(PlayCue, OneShotWaitsThroughTheInstalledWaitFunction)
+{
+    g_bSound = true;
+    g_sleepingWaits = 0;
+    SetWaitFunction(CountingSleep);
+    PlayCue(244);
+    SetWaitFunction(nullptr);
+    EXPECT_GE(g_sleepingWaits, 1);
+    EXPECT_NE(LatestCueTimes().first, Clock::time_point{});
+}
+
+TEST(PlayCue, LoopRunsInTheBackgroundUntilACueGetsPastTheSwitch)
+{
+    g_bSound = true;
+    PlayCue(245);  // the first call opens the device and decodes the cue
+    PlayCue(244);
+
+    const auto before = Clock::now();
+    PlayCue(245);
+    EXPECT_LT(Clock::now() - before, milliseconds(5));
+    const auto loopStart = LatestCueTimes().start;
+    std::this_thread::sleep_for(CueLength(245) + milliseconds(200));
+    EXPECT_EQ(LatestCueTimes().last, Clock::time_point{}) << "the loop never ends by itself";
+
+    g_bSound = false;
+    const auto quiet = Clock::now();
+    PlayCue(244);
+    EXPECT_LT(Clock::now() - quiet, milliseconds(1));
+    EXPECT_EQ(LatestCueTimes().start, loopStart) << "with sound off the loop goes on";
+
+    g_bSound = true;
+    PlayCue(244);
+    EXPECT_GT(LatestCueTimes().start, loopStart);
+    EXPECT_NE(LatestCueTimes().first, Clock::time_point{});
+}
+
+}  // namespace
