@@ -1,5 +1,7 @@
 #include "game/solvers.h"
 
+#include <utility>
+
 #include "game/board.h"
 
 namespace {
@@ -30,16 +32,6 @@ void TakeTop(int i)
     SetMove(g_sortedColumn[i], g_sortedHeight[i]);
 }
 
-void SwapEntries(int p, int q)
-{
-    const int height = g_sortedHeight[p];
-    const int column = g_sortedColumn[p];
-    g_sortedHeight[p] = g_sortedHeight[q];
-    g_sortedColumn[p] = g_sortedColumn[q];
-    g_sortedHeight[q] = height;
-    g_sortedColumn[q] = column;
-}
-
 // The answer the player's side gets from the position of n columns: can it win by the tables?
 bool SolveInTestMode(int n)
 {
@@ -59,29 +51,29 @@ bool SolveWithTargets(int n, SolveMode mode, int level)
 
 int SortColumns()
 {
+    int heights[10];
+    int columns[10];
     int n = 0;
     for (int column = 1; column <= 9; ++column) {
         if (g_board[column] >= 1) {
             ++n;
-            g_sortedHeight[n] = g_board[column];
-            g_sortedColumn[n] = column;
+            heights[n] = g_board[column];
+            columns[n] = column;
         }
     }
-    for (int i = n + 1; i <= 9; ++i) {
-        g_sortedHeight[i] = 0;
-        g_sortedColumn[i] = 0;
-    }
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int p = 1; p < n; ++p) {
-            for (int q = p + 1; q <= n; ++q) {
-                if (g_sortedHeight[q] < g_sortedHeight[p]) {
-                    SwapEntries(p, q);
-                    swapped = true;
-                }
+    // Exchange sort. Each p ends up holding the least height of p..n, so a single pass sorts
+    // and the pass that would follow finds nothing to exchange.
+    for (int p = 1; p < n; ++p) {
+        for (int q = p + 1; q <= n; ++q) {
+            if (heights[q] < heights[p]) {
+                std::swap(heights[p], heights[q]);
+                std::swap(columns[p], columns[q]);
             }
         }
+    }
+    for (int i = 1; i <= 9; ++i) {
+        g_sortedHeight[i] = i <= n ? heights[i] : 0;
+        g_sortedColumn[i] = i <= n ? columns[i] : 0;
     }
     return n;
 }
