@@ -25,23 +25,6 @@ Found MatchBoth(int n, int target)
     return found;
 }
 
-TEST(TargetTables, EntryCountsAndFirstEntries)
-{
-    const int counts[] = {10, 40, 92, 101, 113, 108};
-    for (int n = 3; n <= 8; ++n) {
-        const std::span<const int> table = TargetTable(n);
-        EXPECT_EQ(table.size(), static_cast<std::size_t>(counts[n - 3])) << n;
-        int ones = 0;
-        for (int i = 0; i < n; ++i)
-            ones = 10 * ones + 1;
-        EXPECT_EQ(table.front(), ones) << n;
-    }
-    EXPECT_TRUE(TargetTable(2).empty());
-    EXPECT_TRUE(TargetTable(9).empty());
-    EXPECT_EQ(kTargets4[39], 3567);
-    EXPECT_EQ(kTargets8[107], 11234555);
-}
-
 TEST(TargetMatching, PositionNumberReadsTheSortedHeights)
 {
     SetSortedView({1, 2, 2, 5});
