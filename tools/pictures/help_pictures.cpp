@@ -5,12 +5,13 @@
 
 namespace {
 
-// Gives every pixel of `ink` a shadow one pixel down and to the right, where the key colour shows.
+// Gives every pixel of `ink` a shadow one pixel down and to the right, where the key colour
+// shows, keeping a one-pixel frame of the key colour all round.
 void DropShadow(Canvas& canvas, Ink ink, Ink shadow)
 {
     const Canvas before = canvas;
-    for (int y = 1; y < canvas.height(); ++y)
-        for (int x = 1; x < canvas.width(); ++x)
+    for (int y = 1; y < canvas.height() - 1; ++y)
+        for (int x = 1; x < canvas.width() - 1; ++x)
             if (before.at(x, y) == kMagenta && before.at(x - 1, y - 1) == ink)
                 canvas.Set(x, y, shadow);
 }
@@ -126,7 +127,7 @@ Canvas Columns(int column, int from)
 
 void PointAt(Canvas& canvas, int column, int height)
 {
-    DrawPointer(canvas, 3 + 27 * column + 11, 180 - 25 * height + 9);
+    DrawPointer(canvas, 3 + 27 * column + 11, 180 - 25 * height + 5);
 }
 
 Canvas TopClick()
