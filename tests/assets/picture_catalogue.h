@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <string_view>
+
+// Every picture the game and its help texts ask for, with the size the layout relies on.
+// `keyed` pictures stand on the magenta that the help control makes transparent.
+struct ExpectedPicture {
+    std::string_view name;
+    int width;
+    int height;
+    bool keyed;
+};
+
+inline constexpr std::array<ExpectedPicture, 32> kExpectedPictures = {{
+    {"MYIMAGEU", 24, 24, false}, {"MYIMAGED", 24, 24, false},   {"MYIMAGEF", 24, 24, false},
+    {"MYIMAGEX", 24, 24, false}, {"IMAGEU", 24, 24, false},     {"IMAGED", 24, 24, false},
+    {"IMAGEX", 24, 24, false},   {"HELPU", 36, 20, false},      {"HELPD", 36, 20, false},
+    {"SOUNDU", 36, 20, false},   {"SOUNDD", 36, 20, false},     {"SOUNDF", 36, 20, false},
+    {"DEMOU", 36, 20, false},    {"DEMOD", 36, 20, false},      {"HINTU", 36, 20, false},
+    {"HINTD", 36, 20, false},    {"BACKU", 36, 20, false},      {"BACKD", 36, 20, false},
+    {"BITMAP1", 84, 30, true},   {"GLIMMERJIG", 143, 20, true}, {"ZORVATH", 168, 48, true},
+    {"LEVELIM", 72, 50, false},  {"SIZE", 76, 130, false},      {"MANUAL1", 164, 180, true},
+    {"MANUAL2", 82, 180, true},  {"MANUAL3", 82, 180, true},    {"SCORE", 63, 34, false},
+    {"SCORE2", 63, 34, false},   {"TWO", 84, 27, true},         {"BACKI1", 32, 39, false},
+    {"BACKI2", 8, 8, false},     {"ICON128", 32, 32, false},
+}};
+
+inline constexpr QRgb kKeyColour = 0xFFFF00FF;
