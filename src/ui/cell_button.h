@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QString>
+
+#include "ui/cell_pictures.h"
+
+// A push button that is nothing but one of its four pictures: "D" while pressed, else "F"
+// with the keyboard focus, else "X" when disabled, else "U"; a missing picture falls through
+// to the next. The button takes the size of its "U" picture. Pictures are never smoothed:
+// at a whole-number scale factor every picture pixel becomes a block of screen pixels.
+class CCellButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    // Pictures named caption + "U", "D", "F", "X".
+    CCellButton(const QString& caption, QWidget* parent);
+    CCellButton(CellPictures pictures, QWidget* parent);
+
+    QSize sizeHint() const override;
+    // The picture that paintEvent draws in the button's present state; null when none.
+    const QPixmap& CurrentPicture() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CellPictures m_pictures;
+};

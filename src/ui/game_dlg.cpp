@@ -1,0 +1,131 @@
+#include "ui/game_dlg.h"
+
+#include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "game/board.h"
+#include "ui/cell_button.h"
+#include "ui/window_icon.h"
+
+CGameDlg::CGameDlg(SoundOutput sound) : QDialog(nullptr), m_sound(sound), m_flow(*this)
+{
+    CreateControls();
+    setWindowIcon(GameIcon());
+    ConnectCommands();
+    TrackMotion();
+    m_help->setFocus();
+    Run([this] { m_flow.Start(); });
+}
+
+CGameDlg::~CGameDlg() = default;
+
+CCellButton* CGameDlg::SmileyCell(int column, int height) const
+{
+    const int code = 10 * column + height;
+    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_smileys[code] : nullptr;
+}
+
+CCellButton* CGameDlg::MirrorCell(int column, int height) const
+{
+    const int code = 10 * column + height;
+    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_mirrors[code] : nullptr;
+}
+
+void CGameDlg::ConnectCommands()
+{
+    for (int code = 0; code < 100; ++code) {
+        if (m_smileys[code])
+            connect(m_smileys[code], &QAbstractButton::clicked, this, [this, code] { OnCellClicked(code); });
+    }
+    for (int i = 0; i < 6; ++i)
+        connect(m_sizeButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.NewGame(i + 4); }); });
+    for (int i = 0; i < 3; ++i)
+        connect(m_levelButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.OnLevel(i + 1); }); });
+    connect(m_demo, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnDemo(); }); });
+    connect(m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
+    connect(m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });
+    connect(m_soundButton, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnSound(); }); });
+    connect(m_cancel, &QAbstractButton::clicked, this, &CGameDlg::reject);
+}
+
+void CGameDlg::OnCellClicked(int code)
+{
+    // The click may have waited behind a command that took this smiley meanwhile.
+    Run([this, code] {
+        if (g_board[code] == 1)
+            m_flow.PlayerMove(code);
+    });
+}
+
+void CGameDlg::Run(std::function<void()> command)
+{
+    m_commands.Submit(std::move(command));
+    if (m_commands.Busy())
+        return;
+    SyncRadioButtons();
+    if (m_bCloseRequested) {
+        m_bCloseRequested = false;
+        QDialog::reject();
+    }
+}
+
+void CGameDlg::SyncRadioButtons()
+{
+    // A click on a radio button checks it at once, even while it waits for its command.
+    if (m_nSize >= 0)
+        m_sizeButtons[m_nSize]->setChecked(true);
+    if (m_nLevel >= 0)
+        m_levelButtons[m_nLevel]->setChecked(true);
+}
+
+void CGameDlg::reject()
+{
+    if (m_commands.Busy()) {
+        m_bCloseRequested = true;
+        m_commands.DropPending();
+        return;
+    }
+    QDialog::reject();
+}
+
+void CGameDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The hidden default button takes Enter; its command does nothing.
+        m_default->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CGameDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    // What the window manager's own menu offers elsewhere.
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Minimize"), this, &QWidget::showMinimized);
+    menu.addAction(QStringLiteral("&Close"), this, &CGameDlg::reject);
+    menu.exec(event->globalPos());
+}
+
+void CGameDlg::TrackMotion()
+{
+    setMouseTracking(true);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setMouseTracking(true);
+        child->installEventFilter(this);
+    }
+}
+
+bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove)
+        ++m_nMotion;
+    return QDialog::eventFilter(watched, event);
+}

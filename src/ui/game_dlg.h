@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "flow/game_flow.h"
+#include "flow/game_view.h"
+#include "ui/command_queue.h"
+#include "ui/sound_output.h"
+
+class CCellButton;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The game's only window: the board of 45 smiley cells and their 45 mirrors, the tool
+// buttons, the level and size buttons and the score box, laid out in dialog units. It runs
+// the game flow's commands one at a time (see CCommandQueue) and is the flow's view.
+class CGameDlg : public QDialog, public IGameView {
+    Q_OBJECT
+
+public:
+    explicit CGameDlg(SoundOutput sound = DefaultSoundOutput());
+    ~CGameDlg() override;
+
+    // The cell of the board cell (column, height) and the mirror that stands for it;
+    // nullptr outside the board.
+    CCellButton* SmileyCell(int column, int height) const;
+    CCellButton* MirrorCell(int column, int height) const;
+
+    // IGameView
+    void EnableSmiley(int code, bool enabled) override;
+    void EnableMirror(int code, bool enabled) override;
+    void EnableToolButtons() override;
+    void CheckSizeButton(int size) override;
+    void CheckLevelButton(int level) override;
+    void SetScoreText(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    Point CursorPos() override;
+    void PlayCue(int id) override;
+    void Pause(int n) override;
+
+    // Closing (Esc, Cancel, the window manager, the context menu) waits for a running
+    // command to end.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateBoard();
+    void CreateLeftPanel();
+    void ConnectCommands();
+    void TrackMotion();
+
+    // Runs the command through the queue; closes the window afterwards when asked meanwhile.
+    void Run(std::function<void()> command);
+    void OnCellClicked(int code);
+    // Brings the radio buttons back to what the flow last checked.
+    void SyncRadioButtons();
+
+    SoundOutput m_sound;
+    CCommandQueue m_commands;
+    CGameFlow m_flow;
+
+    std::string m_strScore;
+    int m_nSize = -1;   // index of the checked size button, size - 4
+    int m_nLevel = -1;  // index of the checked level button, level - 1
+    bool m_bCloseRequested = false;
+    unsigned m_nMotion = 0;  // mouse moves seen over the window
+
+    std::array<CCellButton*, 100> m_smileys{};  // by cell code
+    std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored
+    CCellButton* m_help = nullptr;
+    CCellButton* m_soundButton = nullptr;
+    CCellButton* m_demo = nullptr;
+    CCellButton* m_hint = nullptr;
+    CCellButton* m_back = nullptr;
+    std::array<QRadioButton*, 3> m_levelButtons{};
+    std::array<QRadioButton*, 6> m_sizeButtons{};
+    QLineEdit* m_score = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_default = nullptr;
+};

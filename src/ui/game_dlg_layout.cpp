@@ -1,0 +1,144 @@
+// The window's controls at their places, converted from dialog units.
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/board_layout.h"
+#include "ui/cell_button.h"
+#include "ui/control_names.h"
+#include "ui/dialog_units.h"
+#include "ui/framed_radio.h"
+#include "ui/game_dlg.h"
+
+namespace {
+
+constexpr int kDialogWidth = 211;
+constexpr int kDialogHeight = 167;
+constexpr int kCellUnits = 15;
+
+template <typename Control>
+Control* Place(Control* control, int id, const QRect& rect)
+{
+    control->setObjectName(ControlName(id));
+    control->setGeometry(rect);
+    return control;
+}
+
+constexpr QSize kToolButtonPixels(36, 20);
+
+// Tool buttons are as large as their pictures, at the converted position.
+CCellButton* ToolButton(QWidget* parent, int id, const char* caption, const char* name,
+                        int x, int y, Qt::FocusPolicy focus)
+{
+    auto* button = new CCellButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(ControlName(id));
+    button->move(dlu::X(x), dlu::Y(y));
+    button->setFixedSize(kToolButtonPixels);
+    button->setAccessibleName(QString::fromLatin1(name));
+    button->setFocusPolicy(focus);
+    return button;
+}
+
+CCellButton* Cell(QWidget* parent, const char* caption, int id, QPoint origin, QString name)
+{
+    auto* cell = new CCellButton(QString::fromLatin1(caption), parent);
+    Place(cell, id, dlu::Rect(origin.x(), origin.y(), kCellUnits, kCellUnits));
+    cell->setFixedSize(board_layout::kCellPixels, board_layout::kCellPixels);
+    cell->setFocusPolicy(Qt::ClickFocus);
+    cell->setAccessibleName(name);
+    return cell;
+}
+
+}  // namespace
+
+void CGameDlg::CreateControls()
+{
+    setWindowTitle(QStringLiteral("Glimmerjig"));
+    setFixedSize(dlu::X(kDialogWidth), dlu::Y(kDialogHeight));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    CreateLeftPanel();
+    CreateBoard();
+}
+
+void CGameDlg::CreateBoard()
+{
+    using namespace board_layout;
+    for (int column = 1; column <= kColumns; ++column) {
+        for (int height = 1; height <= column; ++height) {
+            const QString where = QStringLiteral("column %1, height %2").arg(column).arg(height);
+            const int code = 10 * column + height;
+            m_smileys[code] = Cell(this, "myimage", SmileyId(column, height),
+                                   SmileyOrigin(column, height), QStringLiteral("smiley, ") + where);
+            m_mirrors[code] = Cell(this, "image", MirrorId(column, height),
+                                   MirrorOrigin(column, height),
+                                   QStringLiteral("taken smiley, ") + where);
+        }
+    }
+}
+
+void CGameDlg::CreateLeftPanel()
+{
+    auto* group = new QFrame(this);
+    group->setObjectName(QStringLiteral("settings"));
+    group->setGeometry(dlu::Rect(1, 28, 46, 137));
+    group->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    group->setAccessibleName(QStringLiteral("level, score and board size"));
+
+    m_help = ToolButton(this, 1114, "HELP", "Help", 1, 1, Qt::StrongFocus);
+    m_soundButton = ToolButton(this, 1009, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
+    m_demo = ToolButton(this, 1015, "Demo", "Demo", 1, 15, Qt::ClickFocus);
+    m_hint = ToolButton(this, 1125, "Hint", "Hint", 26, 15, Qt::StrongFocus);
+
+    auto* levels = new QLabel(QStringLiteral(" I    II   III  "), this);
+    levels->setObjectName(QStringLiteral("levels"));
+    levels->setGeometry(dlu::Rect(9, 36, 28, 8));
+    levels->setTextFormat(Qt::PlainText);
+    levels->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    levels->setAccessibleName(QStringLiteral("levels I, II, III"));
+
+    // Each radio group is exclusive on its own.
+    auto* levelGroup = new QButtonGroup(this);
+    static constexpr int kLevelIds[] = {1109, 1111, 1112};
+    static constexpr const char* kLevelNames[] = {"level I", "level II", "level III"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QRadioButton(QStringLiteral("level%1").arg(i + 1), this);
+        Place(button, kLevelIds[i], dlu::Rect(9 + 10 * i, 44, 10, 10));
+        button->setAccessibleName(QString::fromLatin1(kLevelNames[i]));
+        button->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        levelGroup->addButton(button);
+        m_levelButtons[i] = button;
+    }
+
+    m_score = Place(new QLineEdit(this), 1099, dlu::Rect(8, 55, 32, 14));
+    m_score->setReadOnly(true);
+    m_score->setAlignment(Qt::AlignCenter);
+    m_score->setFocusPolicy(Qt::ClickFocus);
+    m_score->setContextMenuPolicy(Qt::NoContextMenu);
+    m_score->setAccessibleName(QStringLiteral("score"));
+
+    auto* sizeGroup = new QButtonGroup(this);
+    static constexpr int kSizeTops[] = {70, 82, 95, 108, 121, 135};
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new CFramedRadio(QStringLiteral("  %1").arg(i + 4), this);
+        Place(button, 1002 + i, dlu::Rect(12, kSizeTops[i], 24, 12));
+        button->setAccessibleName(QStringLiteral("board size %1").arg(i + 4));
+        button->setFocusPolicy(Qt::ClickFocus);
+        sizeGroup->addButton(button);
+        m_sizeButtons[i] = button;
+    }
+
+    m_back = ToolButton(this, 1126, "Back", "Back", 12, 148, Qt::StrongFocus);
+
+    m_cancel = Place(new QPushButton(QStringLiteral("Cancel"), this), 2, dlu::Rect(47, 49, 6, 8));
+    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
+    m_cancel->hide();
+    m_default = Place(new QPushButton(this), 3, dlu::Rect(48, 49, 6, 8));
+    m_default->setAccessibleName(QStringLiteral("default"));
+    m_default->setDefault(true);
+    m_default->hide();
+}

@@ -1,0 +1,99 @@
+// The game flow's view: cells, buttons, score, message boxes, pointer, cues and pauses.
+#include <QCursor>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include "ui/cell_button.h"
+#include "ui/game_dlg.h"
+
+namespace {
+
+// The cell's state changes and is on the screen before the call returns: animations run
+// inside one command, and each step must be seen when it happens.
+void SetCellEnabled(CCellButton* cell, bool enabled)
+{
+    if (!cell || cell->isEnabled() == enabled)
+        return;
+    cell->setEnabled(enabled);
+    cell->repaint();
+}
+
+template <std::size_t N>
+void CheckRadio(const std::array<QRadioButton*, N>& buttons, int index)
+{
+    buttons[index]->setChecked(true);
+    for (QRadioButton* button : buttons)
+        button->repaint();
+}
+
+}  // namespace
+
+void CGameDlg::EnableSmiley(int code, bool enabled)
+{
+    SetCellEnabled(SmileyCell(code / 10, code % 10), enabled);
+}
+
+void CGameDlg::EnableMirror(int code, bool enabled)
+{
+    SetCellEnabled(MirrorCell(code / 10, code % 10), enabled);
+}
+
+void CGameDlg::EnableToolButtons()
+{
+    for (CCellButton* button : {m_help, m_soundButton, m_demo}) {
+        if (!button->isEnabled()) {
+            button->setEnabled(true);
+            button->repaint();
+        }
+    }
+}
+
+void CGameDlg::CheckSizeButton(int size)
+{
+    if (size < 4 || size > 9)
+        return;
+    m_nSize = size - 4;
+    CheckRadio(m_sizeButtons, m_nSize);
+}
+
+void CGameDlg::CheckLevelButton(int level)
+{
+    if (level < 1 || level > 3)
+        return;
+    m_nLevel = level - 1;
+    CheckRadio(m_levelButtons, m_nLevel);
+}
+
+void CGameDlg::SetScoreText(const std::string& text)
+{
+    m_strScore = text;
+    m_score->setText(QString::fromStdString(m_strScore));
+    m_score->repaint();
+}
+
+void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+IGameView::Point CGameDlg::CursorPos()
+{
+    // Where the platform knows no global pointer position, the moves seen over the window
+    // still change the point: their count is folded into the high bits of x.
+    const QPoint pos = QCursor::pos();
+    const int moves = static_cast<int>(m_nMotion & 0x7FFF) << 16;
+    return {pos.x() ^ moves, pos.y()};
+}
+
+void CGameDlg::PlayCue(int id)
+{
+    m_sound.playCue(id);
+}
+
+void CGameDlg::Pause(int n)
+{
+    m_sound.pause(n);
+}

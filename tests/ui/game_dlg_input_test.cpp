@@ -1,0 +1,192 @@
+// Input while a command runs waits for it; keys, closing, the window menu and the pointer.
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "fake_sound.h"
+#include "qt_print.h"
+#include "game/board.h"
+#include "game/opponent.h"
+#include "ui/cell_button.h"
+#include "ui/game_dlg.h"
+
+namespace {
+
+class GameDlgInputTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        startLog = fake_sound::Log();
+        fake_sound::Log().clear();
+    }
+    void TearDown() override { fake_sound::Reset(); }
+
+    // Runs the action inside the computer's reply to the player's next move, once.
+    void DuringTheReply(std::function<void()> action)
+    {
+        fake_sound::OnPause() = [this, action, done = false](int n) mutable {
+            if (n != 2 || done)
+                return;
+            done = true;
+            action();
+            EXPECT_TRUE(dialog.isVisible());
+        };
+    }
+
+    static long Count(const std::string& event)
+    {
+        return std::count(fake_sound::Log().begin(), fake_sound::Log().end(), event);
+    }
+
+    QRadioButton* Radio(int id) { return dialog.findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(id)); }
+
+    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
+    std::vector<std::string> startLog;  // what the window's start-up played
+};
+
+// The computer's reply on the size-9 board after the move 91.
+Move ReplyAfterColumnNine()
+{
+    SetUpBoard(9);
+    ClearCells(9, 1);
+    CountColumns();
+    return ChooseMove(3);
+}
+
+TEST_F(GameDlgInputTest, ClicksDuringTheReplyRunAfterItOnceEachAndOnlyOnSmileys)
+{
+    const Move reply = ReplyAfterColumnNine();
+    SetUpBoard(9);
+    const int other = reply.column == 1 ? 2 : 1;  // a column the reply leaves alone
+    DuringTheReply([&] {
+        // Still holding smileys now; the reply's cell is empty by the time its click runs.
+        QTest::mouseClick(dialog.SmileyCell(reply.column, reply.height), Qt::LeftButton);
+        QTest::mouseClick(dialog.SmileyCell(other, 1), Qt::LeftButton);
+        QTest::mouseClick(dialog.SmileyCell(other, 1), Qt::LeftButton);
+        EXPECT_EQ(g_board[reply.Code()], 1);
+        EXPECT_EQ(g_board[10 * other + 1], 1);
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+
+    EXPECT_EQ(Count("pause 2"), 2);  // the first move and one queued move got replies
+    EXPECT_EQ(g_board[reply.Code()], 0);
+    EXPECT_EQ(g_board[10 * other + 1], 0);
+    for (int c = 1; c <= 9; ++c)
+        for (int h = 1; h <= c; ++h)
+            EXPECT_EQ(dialog.SmileyCell(c, h)->isEnabled(), g_board[10 * c + h] == 1) << c << h;
+}
+
+TEST_F(GameDlgInputTest, SizeClickDuringTheReplyStartsTheNewGameAfterIt)
+{
+    DuringTheReply([&] {
+        QTest::mouseClick(Radio(1003), Qt::LeftButton);
+        EXPECT_EQ(Count("cue 246"), 0) << testing::PrintToString(fake_sound::Log());
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    // The game was in progress when the click ran: the computer scores, then the new board.
+    const auto& log = fake_sound::Log();
+    const auto forfeit = std::find(log.begin(), log.end(), "cue 246");
+    ASSERT_NE(forfeit, log.end());
+    EXPECT_EQ(*(forfeit + 1), "cue 244");
+    EXPECT_EQ(CountColumns(), 15);
+    EXPECT_TRUE(Radio(1003)->isChecked());
+    EXPECT_FALSE(Radio(1007)->isChecked());
+    EXPECT_FALSE(dialog.SmileyCell(6, 1)->isEnabled());
+}
+
+TEST_F(GameDlgInputTest, CloseDuringACommandWaitsForItAndDropsQueuedClicks)
+{
+    DuringTheReply([&] {
+        QTest::mouseClick(Radio(1109), Qt::LeftButton);
+        EXPECT_TRUE(Radio(1109)->isChecked());  // checked at once, its command waits
+        QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(g_board[11], 1);
+    EXPECT_EQ(Count("pause 2"), 1);
+    // The level the game plays stays the one the buttons show.
+    EXPECT_TRUE(Radio(1112)->isChecked());
+    EXPECT_FALSE(Radio(1109)->isChecked());
+}
+
+TEST_F(GameDlgInputTest, EnterClicksTheHiddenDefaultButtonAndEscCloses)
+{
+    auto* defaultButton = dialog.findChild<QPushButton*>(QStringLiteral("ctl3"));
+    ASSERT_TRUE(defaultButton && defaultButton->isDefault());
+    int clicks = 0;
+    QObject::connect(defaultButton, &QPushButton::clicked, [&] { ++clicks; });
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(CountColumns(), 45);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeAndClose)
+{
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions())
+            items << action->text();
+        menu->actions().last()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200), dialog.mapToGlobal(QPoint(200, 200)));
+    QApplication::sendEvent(&dialog, &event);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Minimize"), QStringLiteral("&Close")}));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(GameDlgInputTest, MouseMotionOverTheWindowChangesTheCursorPosition)
+{
+    const IGameView::Point before = dialog.CursorPos();
+    const IGameView::Point still = dialog.CursorPos();
+    EXPECT_EQ(before.x, still.x);
+    EXPECT_EQ(before.y, still.y);
+    // A move the platform reports only to the window, not as a global position.
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), dialog.mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.SmileyCell(2, 1), &move);
+    const IGameView::Point after = dialog.CursorPos();
+    EXPECT_TRUE(after.x != before.x || after.y != before.y);
+}
+
+TEST_F(GameDlgInputTest, MessageBoxHasTheTextCaptionExclamationAndOk)
+{
+    QString text, caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        text = box->text();
+        caption = box->windowTitle();
+        icon = box->icon();
+        owner = box->parentWidget();
+        ASSERT_EQ(box->buttons().size(), 1);
+        box->buttons().front()->click();
+    });
+    dialog.ShowMessage("You win!", "       Glimmerjig");
+    EXPECT_EQ(text, QStringLiteral("You win!"));
+    EXPECT_EQ(caption, QStringLiteral("       Glimmerjig"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(owner, &dialog);
+}
+
+}  // namespace
