@@ -1,7 +1,5 @@
 #include "canvas.h"
 
-#include <cstdlib>
-#include <utility>
 
 Canvas::Canvas(int width, int height, Ink fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill)
@@ -19,37 +17,6 @@ void Canvas::FillRect(int x, int y, int w, int h, Ink ink)
     for (int row = y; row < y + h; ++row)
         for (int col = x; col < x + w; ++col)
             Set(col, row, ink);
-}
-
-void Canvas::FrameRect(int x, int y, int w, int h, Ink ink)
-{
-    FillRect(x, y, w, 1, ink);
-    FillRect(x, y + h - 1, w, 1, ink);
-    FillRect(x, y, 1, h, ink);
-    FillRect(x + w - 1, y, 1, h, ink);
-}
-
-void Canvas::Line(int x0, int y0, int x1, int y1, Ink ink)
-{
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        Set(x0, y0, ink);
-        if (x0 == x1 && y0 == y1)
-            return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
 }
 
 void Canvas::FillDisc(int x, int y, int diameter, Ink ink)
@@ -95,18 +62,3 @@ void Canvas::Recolour(int x, int y, int w, int h, Ink from, Ink to)
                 Set(col, row, to);
 }
 
-void Canvas::Flood(int x, int y, Ink ink)
-{
-    if (!Inside(x, y) || at(x, y) == ink)
-        return;
-    const Ink old = at(x, y);
-    std::vector<std::pair<int, int>> stack{{x, y}};
-    while (!stack.empty()) {
-        const auto [cx, cy] = stack.back();
-        stack.pop_back();
-        if (!Inside(cx, cy) || at(cx, cy) != old)
-            continue;
-        Set(cx, cy, ink);
-        stack.insert(stack.end(), {{cx + 1, cy}, {cx - 1, cy}, {cx, cy + 1}, {cx, cy - 1}});
-    }
-}

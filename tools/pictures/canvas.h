@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "palette.h"
@@ -19,8 +20,6 @@ public:
 
     void Set(int x, int y, Ink ink);
     void FillRect(int x, int y, int w, int h, Ink ink);
-    void FrameRect(int x, int y, int w, int h, Ink ink);
-    void Line(int x0, int y0, int x1, int y1, Ink ink);
     // A disc of the given diameter whose bounding box starts at (x, y).
     void FillDisc(int x, int y, int diameter, Ink ink);
     // Pixels of a drawn row of text art: each character of `rows` selects an ink through
@@ -31,8 +30,6 @@ public:
     void Paste(const Canvas& source, int x, int y, Ink transparent);
     // Replaces every pixel of ink `from` inside the rectangle by `to`.
     void Recolour(int x, int y, int w, int h, Ink from, Ink to);
-    // Flood fills the 4-connected area of the colour at (x, y).
-    void Flood(int x, int y, Ink ink);
 
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }

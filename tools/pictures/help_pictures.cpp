@@ -1,3 +1,5 @@
+#include <string>
+
 #include "faces.h"
 #include "picture_set.h"
 #include "pixel_font.h"
@@ -40,9 +42,10 @@ Canvas Title()
     return canvas;
 }
 
+// A red disc with a dark red rim and a glint, lettered in white.
 void LetterDisc(Canvas& canvas, int x, int y, char letter)
 {
-    DrawFace(canvas, x, y, 21, {kRed, kMaroon, kMaroon}, Mood::kHappy);
+    canvas.FillDisc(x, y, 21, kMaroon);
     canvas.FillDisc(x + 1, y + 1, 19, kRed);
     canvas.Set(x + 5, y + 4, kWhite);
     canvas.Set(x + 4, y + 5, kWhite);
