@@ -1,0 +1,81 @@
+#include "game_session.h"
+
+#include <QColorSpace>
+#include <QDir>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+GameSession::GameSession()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    m_game.setProcessEnvironment(environment);
+    m_game.setProgram(QStringLiteral(GLIMMERJIG_EXECUTABLE));
+    m_game.setProcessChannelMode(QProcess::ForwardedChannels);
+}
+
+GameSession::~GameSession()
+{
+    if (m_game.state() != QProcess::NotRunning) {
+        m_game.kill();
+        m_game.waitForFinished(5000);
+    }
+}
+
+QString GameSession::Xdotool(const QStringList& arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    xdotool.waitForFinished(15000);
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+}
+
+bool GameSession::Start()
+{
+    m_game.start();
+    if (!m_game.waitForStarted(5000))
+        return false;
+    m_window = Xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(m_game.processId()),
+                        "--name", "^Glimmerjig$"})
+                   .section('\n', 0, 0);
+    if (m_window.isEmpty())
+        return false;
+    const QString geometry = Xdotool({"getwindowgeometry", "--shell", m_window});
+    const QRegularExpression x(QStringLiteral("X=(-?\\d+)")), y(QStringLiteral("Y=(-?\\d+)"));
+    m_origin = QPoint(x.match(geometry).captured(1).toInt(), y.match(geometry).captured(1).toInt());
+    Xdotool({"windowfocus", "--sync", m_window});
+    return true;
+}
+
+void GameSession::Click(QPoint client)
+{
+    const QPoint screen = m_origin + client;
+    Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+}
+
+void GameSession::Key(const char* key)
+{
+    Xdotool({"key", "--clearmodifiers", QString::fromLatin1(key)});
+}
+
+QImage GameSession::Screenshot(const QString& name)
+{
+    const QString folder = QStringLiteral(SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + '/' + name + QStringLiteral(".png");
+    QProcess::execute(QStringLiteral("import"), {"-window", "root", path});
+    const QImage window = QImage(path).copy(m_origin.x(), m_origin.y(), 317, 271);
+    window.save(folder + '/' + name + QStringLiteral("-window.png"));
+    QImage pixels = window.convertToFormat(QImage::Format_RGB32);
+    // The file says sRGB, the program's pictures say nothing: compare the pixels alone.
+    pixels.setColorSpace(QColorSpace());
+    return pixels;
+}
+
+int GameSession::WaitForExit(int milliseconds)
+{
+    if (!m_game.waitForFinished(milliseconds))
+        return -1;
+    return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
+}

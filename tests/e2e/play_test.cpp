@@ -1,0 +1,116 @@
+// A player's view of the real game: the window on an X display, clicked and read back.
+#include <QThread>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "assets/pictures.h"
+#include "game_session.h"
+
+namespace {
+
+int PxX(int units) { return static_cast<int>(std::floor(units * 1.5 + 0.5)); }
+int PxY(int units) { return static_cast<int>(std::floor(units * 13 / 8.0 + 0.5)); }
+
+QPoint SmileyCell(int column, int height) { return {PxX(55 + 17 * (9 - column)), PxY(148 - 16 * (height - 1))}; }
+QPoint MirrorCell(int column, int height) { return {PxX(55 + 17 * (column - 1)), PxY(4 + 16 * (height - 1))}; }
+QPoint Centre(QPoint cell) { return cell + QPoint(12, 12); }
+
+QImage Picture(const char* name)
+{
+    QImage picture;
+    LoadPicture(name, &picture);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool Shows(const QImage& window, QPoint cell, const QImage& picture)
+{
+    return window.copy(QRect(cell, picture.size())) == picture;
+}
+
+struct Board {
+    int yellow = 0, grey = 0, white = 0, cyan = 0, other = 0;
+};
+
+// What the cells show: yellow smileys and empty grey cells on the smiley side, white and
+// cyan faces on the mirror side.
+Board Read(const QImage& window)
+{
+    const QImage yellow = Picture("MYIMAGEU"), grey = Picture("MYIMAGEX");
+    const QImage white = Picture("IMAGEX"), cyan = Picture("IMAGEU");
+    Board board;
+    for (int c = 1; c <= 9; ++c) {
+        for (int h = 1; h <= c; ++h) {
+            const QPoint smiley = SmileyCell(c, h), mirror = MirrorCell(c, h);
+            Shows(window, smiley, yellow) ? ++board.yellow : Shows(window, smiley, grey) ? ++board.grey : ++board.other;
+            Shows(window, mirror, white) ? ++board.white : Shows(window, mirror, cyan) ? ++board.cyan : ++board.other;
+        }
+    }
+    return board;
+}
+
+// Screenshots until the board stops changing: a move with its reply takes a few seconds.
+QImage Settled(GameSession& game, const QString& name)
+{
+    QImage last = game.Screenshot(name);
+    for (int i = 0; i < 40; ++i) {
+        QThread::msleep(750);
+        QImage now = game.Screenshot(name);
+        if (now == last)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
+class PlayTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(Picture("MYIMAGEU").isNull());
+        ASSERT_TRUE(game.Start());
+    }
+    GameSession game;
+};
+
+TEST_F(PlayTest, StartBoardShowsYellowSmileysAndWhiteMirrorsAndEscQuits)
+{
+    const QImage window = Settled(game, QStringLiteral("start"));
+    const Board board = Read(window);
+    EXPECT_EQ(board.yellow, 45);
+    EXPECT_EQ(board.white, 45);
+    EXPECT_EQ(board.other, 0);
+    EXPECT_TRUE(Shows(window, {PxX(1), PxY(1)}, Picture("HELPU")));
+    EXPECT_TRUE(Shows(window, {PxX(26), PxY(1)}, Picture("SOUNDU")));
+    EXPECT_EQ(window.pixelColor(316, 150), QColor(192, 192, 192));
+
+    game.Key("Escape");
+    EXPECT_EQ(game.WaitForExit(10000), 0);
+}
+
+TEST_F(PlayTest, SizeFourLeavesTheLeftColumnsEmpty)
+{
+    game.Click({PxX(12) + 10, PxY(70) + 10});
+    const QImage window = Settled(game, QStringLiteral("size4"));
+    for (int c = 1; c <= 9; ++c)
+        for (int h = 1; h <= c; ++h)
+            EXPECT_TRUE(Shows(window, SmileyCell(c, h), Picture(c <= 4 ? "MYIMAGEU" : "MYIMAGEX"))) << c << h;
+    EXPECT_EQ(Read(window).white, 45);
+}
+
+TEST_F(PlayTest, MoveTurnsMirrorsCyanAndTheComputerReplies)
+{
+    game.Click(Centre(SmileyCell(9, 4)));
+    const QImage window = Settled(game, QStringLiteral("move"));
+    for (int h = 4; h <= 9; ++h) {
+        EXPECT_TRUE(Shows(window, SmileyCell(9, h), Picture("MYIMAGEX"))) << h;
+        EXPECT_TRUE(Shows(window, MirrorCell(9, h), Picture("IMAGEU"))) << h;
+    }
+    const Board board = Read(window);
+    EXPECT_EQ(board.other, 0);
+    EXPECT_GT(board.grey, 6);  // the computer took at least one more
+    EXPECT_EQ(board.grey, board.cyan);
+    EXPECT_EQ(board.yellow, board.white);
+    EXPECT_EQ(board.yellow + board.grey, 45);
+}
+
+}  // namespace
