@@ -1,0 +1,88 @@
+// Start-up of the game window against a bare Qt dialog of the same size, each in a fresh
+// process on the X display the benchmark runs under, from the launch of the process to the
+// window's first paint, and resident memory at that moment:
+//   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bench/ui/bench_ui_startup
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "startup_child.h"
+
+namespace {
+
+struct Totals {
+    double launchMs = 0, mainMs = 0, residentKb = 0;
+    int runs = 0;
+};
+
+Totals g_totals[2];  // bare, game
+const char* g_self = nullptr;
+
+void StartUp(benchmark::State& state)
+{
+    const bool game = state.range(0) == 1;
+    Totals& totals = g_totals[game];
+    for (auto _ : state) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        child.setProcessEnvironment(environment);
+        const auto launch = std::chrono::steady_clock::now().time_since_epoch();
+        child.start(QString::fromLocal8Bit(g_self),
+                    {game ? QStringLiteral("--child=game") : QStringLiteral("--child=bare"),
+                     QString::number(std::chrono::duration_cast<std::chrono::nanoseconds>(launch).count())});
+        double launchMs = 0, mainMs = 0;
+        long residentKb = 0;
+        if (!child.waitForFinished(30000) || child.exitCode() != 0 ||
+            std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf %ld", &launchMs, &mainMs, &residentKb) != 3) {
+            state.SkipWithError("the start-up child failed");
+            return;
+        }
+        state.SetIterationTime(launchMs / 1000.0);
+        totals.launchMs += launchMs;
+        totals.mainMs += mainMs;
+        totals.residentKb += static_cast<double>(residentKb);
+        ++totals.runs;
+    }
+    state.counters["main_to_paint_ms"] = totals.mainMs / totals.runs;
+    state.counters["resident_MB"] = totals.residentKb / totals.runs / 1024.0;
+}
+BENCHMARK(StartUp)->ArgName("game")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void PrintRatios()
+{
+    const Totals& bare = g_totals[0];
+    const Totals& game = g_totals[1];
+    if (bare.runs == 0 || game.runs == 0)
+        return;
+    std::printf("game / bare dialog: launch to first paint %.2f, main to first paint %.2f, resident memory %.2f\n",
+                (game.launchMs / game.runs) / (bare.launchMs / bare.runs),
+                (game.mainMs / game.runs) / (bare.mainMs / bare.runs),
+                (game.residentKb / game.runs) / (bare.residentKb / bare.runs));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strncmp(argv[1], "--child=", 8) == 0) {
+        const std::chrono::steady_clock::time_point launch{std::chrono::nanoseconds(std::atoll(argv[2]))};
+        return RunStartUpChild(argc, argv, std::strcmp(argv[1] + 8, "game") == 0, launch);
+    }
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "Needs a display: run it under xvfb-run.\n");
+        return 1;
+    }
+    g_self = argv[0];
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintRatios();
+    return 0;
+}
