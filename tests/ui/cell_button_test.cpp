@@ -130,22 +130,4 @@ TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
             ASSERT_EQ(canvas.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
 }
 
-TEST_F(CellButtonTest, PressAndReleaseOutsideIsNoClickAndKeepsTheFocus)
-{
-    CCellButton* button = Make("UDFX");
-    int clicks = 0;
-    QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(12, 12));
-    EXPECT_EQ(Painted(*button), Expected(kDown));
-    QTest::mouseMove(button, QPoint(60, 12));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(60, 12));
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(button->hasFocus());
-    EXPECT_EQ(Painted(*button), Expected(kFocused));
-    // Disabled, it gives the focus away and shows its disabled picture.
-    button->setEnabled(false);
-    EXPECT_FALSE(button->hasFocus());
-    EXPECT_EQ(Painted(*button), Expected(kDisabled));
-}
-
 }  // namespace

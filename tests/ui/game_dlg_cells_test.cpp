@@ -116,6 +116,10 @@ TEST_F(GameDlgCellsTest, PressingASmileyAndReleasingOutsideMakesNoMove)
     EXPECT_TRUE(fake_sound::Log().empty());
     EXPECT_TRUE(cell->hasFocus());
     EXPECT_EQ(Painted(cell), ProgramPicture("MYIMAGEF"));
+    // Disabled, it gives the focus away and shows the empty cell.
+    dialog.EnableSmiley(52, false);
+    EXPECT_FALSE(cell->hasFocus());
+    EXPECT_EQ(Painted(cell), ProgramPicture("MYIMAGEX"));
 }
 
 TEST_F(GameDlgCellsTest, ClickingATakenSmileysMirrorDoesNothing)

@@ -93,21 +93,6 @@ TEST_F(LayoutTest, EveryCellStandsAtItsTablePositionWithItsId)
     EXPECT_EQ(Control(1108)->pos(), QPoint(83, 7));
 }
 
-TEST_F(LayoutTest, CellsFillTheGridWithoutOverlapping)
-{
-    std::vector<QRect> rects;
-    for (CCellButton* cell : dialog.findChildren<CCellButton*>()) {
-        if (cell->size() == QSize(24, 24))
-            rects.push_back(cell->geometry());
-    }
-    ASSERT_EQ(rects.size(), 90u);
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        EXPECT_TRUE(dialog.rect().contains(rects[i]));
-        for (std::size_t j = i + 1; j < rects.size(); ++j)
-            EXPECT_FALSE(rects[i].intersects(rects[j])) << i << " and " << j;
-    }
-}
-
 TEST_F(LayoutTest, LeftPanelControlsStandAtTheirConvertedRectangles)
 {
     struct Expected {
