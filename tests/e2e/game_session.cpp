@@ -10,12 +10,6 @@ GameSession::GameSession()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    if (environment.contains(QStringLiteral("LSAN_OPTIONS"))) {
-        // A leak report turns the exit code to 1; the D-Bus library's own are not the game's.
-        environment.insert(QStringLiteral("LSAN_OPTIONS"),
-                           environment.value(QStringLiteral("LSAN_OPTIONS")) +
-                               QStringLiteral(":suppressions=" GAME_LSAN_SUPPRESSIONS));
-    }
     m_game.setProcessEnvironment(environment);
     m_game.setProgram(QStringLiteral(GLIMMERJIG_EXECUTABLE));
     m_game.setProcessChannelMode(QProcess::ForwardedChannels);
