@@ -86,6 +86,8 @@ void CGameDlg::SyncRadioButtons()
 void CGameDlg::reject()
 {
     if (m_commands.Busy()) {
+        // Counts as the player's presence too, so a running demo ends and lets the window close.
+        ++m_nPresence;
         m_bCloseRequested = true;
         m_commands.DropPending();
         return;
@@ -125,7 +127,9 @@ void CGameDlg::TrackMotion()
 
 bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove)
-        ++m_nMotion;
+    // The demo runs until the player shows up: a mouse move over the window (the only sign
+    // where the platform has no global pointer position) or a key, for keyboard-only players.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::KeyPress)
+        ++m_nPresence;
     return QDialog::eventFilter(watched, event);
 }

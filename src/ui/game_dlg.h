@@ -72,7 +72,7 @@ private:
     int m_nSize = -1;   // index of the checked size button, size - 4
     int m_nLevel = -1;  // index of the checked level button, level - 1
     bool m_bCloseRequested = false;
-    unsigned m_nMotion = 0;  // mouse moves seen over the window
+    unsigned m_nPresence = 0;  // mouse moves and keys over the window, close requests
 
     std::array<CCellButton*, 100> m_smileys{};  // by cell code
     std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored

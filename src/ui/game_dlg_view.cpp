@@ -81,11 +81,11 @@ void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
 
 IGameView::Point CGameDlg::CursorPos()
 {
-    // Where the platform knows no global pointer position, the moves seen over the window
-    // still change the point: their count is folded into the high bits of x.
+    // Where the platform knows no global pointer position, the player's moves and keys over
+    // the window still change the point: their count is folded into the high bits of x.
     const QPoint pos = QCursor::pos();
-    const int moves = static_cast<int>(m_nMotion & 0x7FFF) << 16;
-    return {pos.x() ^ moves, pos.y()};
+    const int presence = static_cast<int>(m_nPresence & 0x7FFF) << 16;
+    return {pos.x() ^ presence, pos.y()};
 }
 
 void CGameDlg::PlayCue(int id)
