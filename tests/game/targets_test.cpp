@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <span>
 
 #include "board_setup.h"
 #include "game/target_tables.h"
