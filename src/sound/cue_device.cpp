@@ -47,7 +47,7 @@ bool CueDevice::Open(std::string& error)
     wanted.samples = kFrames;
     wanted.callback = Callback;
     wanted.userdata = this;
-    id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_, 0);
+    id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_, 0);
     if (id_ == 0) {
         error = SDL_GetError();
         return false;
@@ -130,5 +130,5 @@ void CueDevice::Fill(Uint8* stream, std::size_t length)
             }
         }
     }
-    std::memset(stream + written, spec_.silence, length - written);
+    std::memset(stream + written, format_.silence, length - written);
 }

@@ -27,9 +27,9 @@ public:
     bool IsOpen() const { return id_ != 0; }
     // The device was open and has since been lost.
     bool IsLost() const;
-    const SDL_AudioSpec& Spec() const { return spec_; }
+    const SDL_AudioSpec& Format() const { return format_; }
 
-    // Replaces whatever plays by `samples` (in Spec() format), which must outlive the
+    // Replaces whatever plays by `samples` (in the device's Format()), which must outlive the
     // playback. Returns the time it was handed over.
     std::chrono::steady_clock::time_point Start(const std::vector<std::uint8_t>& samples,
                                                 bool loop);
@@ -45,7 +45,7 @@ private:
 
     bool initialised_ = false;
     SDL_AudioDeviceID id_ = 0;
-    SDL_AudioSpec spec_{};
+    SDL_AudioSpec format_{};
     const std::vector<std::uint8_t>* samples_ = nullptr;
     std::size_t position_ = 0;
     bool loop_ = false;

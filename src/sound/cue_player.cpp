@@ -57,7 +57,7 @@ bool EnsureDevice(Player& player)
         return false;
     }
     if (!player.bank)
-        player.bank = std::make_unique<CueBank>(player.device.Spec());
+        player.bank = std::make_unique<CueBank>(player.device.Format());
     return true;
 }
 
@@ -102,7 +102,7 @@ void PlayCue(int id)
     }
     const bool loop = id == kLoopingCue;
     const auto start = player.device.Start(*samples, loop);
-    if (!loop && !WaitForEnd(player, start + Length(*samples, player.device.Spec())))
+    if (!loop && !WaitForEnd(player, start + Length(*samples, player.device.Format())))
         GiveUp(player);
 }
 
