@@ -9,8 +9,7 @@ GLIMMERJIG_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev
   fonts-liberation xdg-utils
-  xvfb xauth xdotool imagemagick x11-utils
-  sox
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()
