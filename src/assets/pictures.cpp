@@ -18,22 +18,27 @@ std::string UpperAscii(std::string_view text)
     return upper;
 }
 
-// Every bitmap compiled into the program, decoded once, keyed by its name in capitals.
-// The pictures are few and small, and the window asks for them many times at start-up.
-const std::map<std::string, QImage>& Pictures()
+// The bitmaps compiled into the program, by name in capitals.
+const std::map<std::string, QString>& Paths()
 {
-    static const std::map<std::string, QImage> pictures = [] {
-        std::map<std::string, QImage> loaded;
+    static const std::map<std::string, QString> paths = [] {
+        std::map<std::string, QString> found;
         QDirIterator it(QStringLiteral(":/bitmaps"), {QStringLiteral("*.bmp")}, QDir::Files);
         while (it.hasNext()) {
             const QString path = it.next();
-            QImage image(path, "BMP");
-            if (!image.isNull())
-                loaded.emplace(UpperAscii(QFileInfo(path).completeBaseName().toStdString()), image);
+            found.emplace(UpperAscii(QFileInfo(path).completeBaseName().toStdString()), path);
         }
-        return loaded;
+        return found;
     }();
-    return pictures;
+    return paths;
+}
+
+// Each picture is decoded the first time it is asked for; the window asks for its own many
+// times at start-up, and the help pictures only when help is shown.
+std::map<std::string, QImage>& Decoded()
+{
+    static std::map<std::string, QImage> decoded;
+    return decoded;
 }
 
 }  // namespace
@@ -42,10 +47,18 @@ bool LoadPicture(std::string_view name, QImage* picture)
 {
     if (picture == nullptr)
         return false;
-    const auto& pictures = Pictures();
-    const auto found = pictures.find(UpperAscii(name));
-    if (found == pictures.end())
-        return false;
-    *picture = found->second;
+    const std::string key = UpperAscii(name);
+    auto& decoded = Decoded();
+    auto cached = decoded.find(key);
+    if (cached == decoded.end()) {
+        const auto path = Paths().find(key);
+        if (path == Paths().end())
+            return false;
+        QImage image(path->second, "BMP");
+        if (image.isNull())
+            return false;
+        cached = decoded.emplace(key, std::move(image)).first;
+    }
+    *picture = cached->second;
     return true;
 }
