@@ -61,11 +61,11 @@ bool EnsureDevice(Player& player)
     return true;
 }
 
-Clock::duration Length(const std::vector<std::uint8_t>& samples, const SDL_AudioSpec& spec)
+Clock::duration Length(const std::vector<std::uint8_t>& samples, const SDL_AudioSpec& format)
 {
-    const auto frameBytes = static_cast<long long>(SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    const auto frameBytes = static_cast<long long>(SDL_AUDIO_BITSIZE(format.format) / 8 * format.channels);
     const auto frames = static_cast<long long>(samples.size()) / frameBytes;
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(frames * 1'000'000'000LL / spec.freq));
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(frames * 1'000'000'000LL / format.freq));
 }
 
 // Blocks for the cue's length, then until the callback has copied its last sample. False
