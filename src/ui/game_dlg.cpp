@@ -3,19 +3,19 @@
 #include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "game/board.h"
 #include "ui/cell_button.h"
-#include "ui/window_icon.h"
 
 CGameDlg::CGameDlg(SoundOutput sound) : QDialog(nullptr), m_sound(sound), m_flow(*this)
 {
     CreateControls();
-    setWindowIcon(GameIcon());
+    // Icon 128, the 32 x 32 face with a transparent surround.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
     ConnectCommands();
     TrackMotion();
     m_help->setFocus();
@@ -55,11 +55,9 @@ void CGameDlg::ConnectCommands()
 
 void CGameDlg::OnCellClicked(int code)
 {
-    // The click may have waited behind a command that took this smiley meanwhile.
-    Run([this, code] {
-        if (g_board[code] == 1)
-            m_flow.PlayerMove(code);
-    });
+    // A click that waited behind a command which took this smiley meanwhile is ignored by
+    // the flow itself.
+    Run([this, code] { m_flow.PlayerMove(code); });
 }
 
 void CGameDlg::Run(std::function<void()> command)

@@ -1,4 +1,5 @@
 // The window's geometry: every control where the dialog-unit layout puts it, in pixels.
+#include <QImage>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,11 @@ TEST_F(LayoutTest, WindowIsFixedAtTheConvertedTemplateSize)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Glimmerjig"));
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    // Icon 128: a 32 x 32 face whose corners let the desktop show through.
+    const QImage icon = dialog.windowIcon().pixmap(32, 32).toImage();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
 }
 
 TEST_F(LayoutTest, EveryCellStandsAtItsTablePositionWithItsId)
