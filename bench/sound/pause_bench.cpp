@@ -4,7 +4,7 @@
 // Reported per run: wall milliseconds (median and worst over the repetitions) and
 // cpu_percent, the process CPU time over the wall time.
 
-#include "flow/flow_state.h"
+#include "base/sound_switch.h"
 #include "sound/cue_player.h"
 
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "sound/wait.h"
+#include "base/wait.h"
 #include "ui/classic_look.h"
 #include "ui/event_loop_wait.h"
 #include "ui/game_dlg.h"

@@ -1,6 +1,5 @@
 #include "flow/flow_state.h"
 
-bool g_bSound = false;
 int g_nLevel = 3;
 int g_nSize = 9;
 int g_nInitialCount = 45;

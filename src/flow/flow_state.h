@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/sound_switch.h"
+
 // The game-flow state, program-wide for the whole run; nothing of it is saved.
-extern bool g_bSound;             // cues are played; a cue that cannot be played clears it
 extern int g_nLevel;              // 1..3
 extern int g_nSize;               // 4..9
 extern int g_nInitialCount;       // smileys on the board when the current game began

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "flow/flow_state.h"
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 
 char g_history[kHistoryEntries][kLayoutChars];
 int g_nHistory = 0;

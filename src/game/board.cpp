@@ -1,6 +1,6 @@
 #include "game/board.h"
 
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 
 int g_board[100];
 

@@ -5,7 +5,7 @@
 
 #include "game/board.h"
 #include "game/opponent.h"
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "game/target_tables.h"
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 
 int g_targetDigit[10];
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 #include "shell/fatal_presenter.h"
-#include "sound/wait.h"
+#include "base/wait.h"
 #include "ui/classic_look.h"
 #include "ui/event_loop_wait.h"
 #include "ui/game_dlg.h"

@@ -1,10 +1,10 @@
 #include "sound/cue_player.h"
 
-#include "flow/flow_state.h"
-#include "shell/fatal_error.h"
+#include "base/sound_switch.h"
+#include "base/fatal_error.h"
 #include "sound/cue_bank.h"
 #include "sound/cue_device.h"
-#include "sound/wait.h"
+#include "base/wait.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "assets/cues.h"
 #include "audio_test_main.h"
-#include "flow/flow_state.h"
+#include "base/sound_switch.h"
 #include "sound/cue_bank.h"
 #include "sound/cue_player.h"
 #include "wave_reader.h"

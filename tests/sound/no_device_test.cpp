@@ -3,7 +3,7 @@
 // and a driver that cannot open its output.
 
 #include "audio_test_main.h"
-#include "flow/flow_state.h"
+#include "base/sound_switch.h"
 #include "sound/cue_player.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 
 #include "assets/cues.h"
 #include "audio_test_main.h"
-#include "flow/flow_state.h"
+#include "base/sound_switch.h"
 #include "sound/cue_player.h"
-#include "sound/wait.h"
+#include "base/wait.h"
 #include "wave_reader.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "qt_print.h"
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 #include "shell/fatal_presenter.h"
 
 namespace {

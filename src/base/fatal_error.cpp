@@ -1,10 +1,10 @@
-#include "shell/fatal_error.h"
+#include "base/fatal_error.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "shell/product.h"
+#include "base/product.h"
 
 namespace {
 

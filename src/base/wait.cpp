@@ -1,4 +1,4 @@
-#include "sound/wait.h"
+#include "base/wait.h"
 
 #include <thread>
 

@@ -1,0 +1,3 @@
+#include "base/sound_switch.h"
+
+bool g_bSound = false;
