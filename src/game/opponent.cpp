@@ -7,21 +7,6 @@ int g_sortedColumn[10];
 int g_nMoveColumn;
 int g_nMoveHeight;
 
-namespace {
-
-void SolveWithTable(int n, int level)
-{
-    switch (n) {
-    case 4: Solve4(SolveMode::kPlay, level); break;
-    case 5: Solve5(SolveMode::kPlay, level); break;
-    case 6: Solve6(SolveMode::kPlay, level); break;
-    case 7: Solve7(SolveMode::kPlay, level); break;
-    default: Solve8(SolveMode::kPlay, level); break;
-    }
-}
-
-}  // namespace
-
 Move ChooseMove(int level)
 {
     const int n = SortColumns();
@@ -39,7 +24,7 @@ Move ChooseMove(int level)
         else
             StallMove(9);
     } else if (level >= 3 || (n == 4 && level == 2)) {
-        SolveWithTable(n, level);
+        SolveWithTargets(n, SolveMode::kPlay, level);
     } else {
         StallMove(n);
     }

@@ -38,15 +38,6 @@ bool SolveInTestMode(int n)
     return n == 3 ? Solve3(SolveMode::kTest) : SearchTargets(n, SolveMode::kTest);
 }
 
-bool SolveWithTargets(int n, SolveMode mode, int level)
-{
-    if (SearchTargets(n, mode))
-        return true;
-    if (mode == SolveMode::kPlay && (level < 3 || !RemoveColumnSearch(n)))
-        TakeTop(n);
-    return false;
-}
-
 }  // namespace
 
 int SortColumns()
@@ -128,29 +119,13 @@ bool Solve3(SolveMode mode)
     return false;
 }
 
-bool Solve4(SolveMode mode, int level)
+bool SolveWithTargets(int n, SolveMode mode, int level)
 {
-    return SolveWithTargets(4, mode, level);
-}
-
-bool Solve5(SolveMode mode, int level)
-{
-    return SolveWithTargets(5, mode, level);
-}
-
-bool Solve6(SolveMode mode, int level)
-{
-    return SolveWithTargets(6, mode, level);
-}
-
-bool Solve7(SolveMode mode, int level)
-{
-    return SolveWithTargets(7, mode, level);
-}
-
-bool Solve8(SolveMode mode, int level)
-{
-    return SolveWithTargets(8, mode, level);
+    if (SearchTargets(n, mode))
+        return true;
+    if (mode == SolveMode::kPlay && (level < 3 || !RemoveColumnSearch(n)))
+        TakeTop(n);
+    return false;
 }
 
 void Solve9()

@@ -17,11 +17,7 @@ void Solve2();
 bool Solve3(SolveMode mode);
 // n = 4..8: the target table; in play mode without a target, the look-ahead at level III and
 // then the top of the tallest column. Returns whether a target was reached.
-bool Solve4(SolveMode mode, int level);
-bool Solve5(SolveMode mode, int level);
-bool Solve6(SolveMode mode, int level);
-bool Solve7(SolveMode mode, int level);
-bool Solve8(SolveMode mode, int level);
+bool SolveWithTargets(int n, SolveMode mode, int level);
 // Nine columns, level III: the look-ahead, else StallMove(9).
 void Solve9();
 

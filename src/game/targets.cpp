@@ -1,5 +1,6 @@
 #include "game/targets.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -24,33 +25,24 @@ constexpr DigitCounts CountsOfNumber(int number)
     return counts;
 }
 
-template <std::size_t N>
-constexpr std::array<DigitCounts, N> CountsOfTable(const int (&table)[N])
+constexpr std::size_t LongestTable()
 {
-    std::array<DigitCounts, N> counts{};
-    for (std::size_t i = 0; i < N; ++i)
-        counts[i] = CountsOfNumber(table[i]);
-    return counts;
+    std::size_t longest = 0;
+    for (int n = 3; n <= 8; ++n)
+        longest = std::max(longest, TargetTable(n).size());
+    return longest;
 }
 
-constexpr auto kCounts3 = CountsOfTable(kTargets3);
-constexpr auto kCounts4 = CountsOfTable(kTargets4);
-constexpr auto kCounts5 = CountsOfTable(kTargets5);
-constexpr auto kCounts6 = CountsOfTable(kTargets6);
-constexpr auto kCounts7 = CountsOfTable(kTargets7);
-constexpr auto kCounts8 = CountsOfTable(kTargets8);
-
-const DigitCounts* TableCounts(int n)
-{
-    switch (n) {
-    case 3: return kCounts3.data();
-    case 4: return kCounts4.data();
-    case 5: return kCounts5.data();
-    case 6: return kCounts6.data();
-    case 7: return kCounts7.data();
-    default: return kCounts8.data();
+// The digit counts of every entry of every table, indexed by n like TargetTable.
+constexpr auto kTableCounts = [] {
+    std::array<std::array<DigitCounts, LongestTable()>, 9> all{};
+    for (int n = 3; n <= 8; ++n) {
+        const std::span<const int> table = TargetTable(n);
+        for (std::size_t i = 0; i < table.size(); ++i)
+            all[n][i] = CountsOfNumber(table[i]);
     }
-}
+    return all;
+}();
 
 DigitCounts CountsOfPosition(int n)
 {
@@ -127,7 +119,7 @@ bool SearchTargets(int n, SolveMode mode)
     const std::span<const int> table = TargetTable(n);
     if (table.empty())
         FatalError("017");
-    const DigitCounts* counts = TableCounts(n);
+    const auto& counts = kTableCounts[n];
     const int position = PositionNumber(n);
     const DigitCounts positionCounts = CountsOfPosition(n);
     // Both tests succeed only on a target one move reaches; the one-tall-column rule fires on

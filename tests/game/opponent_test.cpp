@@ -181,9 +181,9 @@ TEST(Solvers, TestModeAnswersWithoutWriting)
     SetSortedView({1, 2, 3});
     EXPECT_FALSE(Solve3(SolveMode::kTest));
     SetSortedView({1, 1, 1, 1, 4});
-    EXPECT_TRUE(Solve5(SolveMode::kTest, 3));
+    EXPECT_TRUE(SolveWithTargets(5, SolveMode::kTest, 3));
     SetSortedView({1, 1, 1, 1, 1});
-    EXPECT_FALSE(Solve5(SolveMode::kTest, 3)) << "no target lies below five singles";
+    EXPECT_FALSE(SolveWithTargets(5, SolveMode::kTest, 3)) << "no target lies below five singles";
     EXPECT_EQ(g_nMoveColumn, -1);
     EXPECT_EQ(g_nMoveHeight, -1);
 }
