@@ -3,9 +3,11 @@
 #include <QResource>
 #include <QString>
 
+#include "base/cue_ids.h"
+
 std::span<const std::byte> CueBytes(int id)
 {
-    if (id < 243 || id > 246)
+    if (id < kCueWin || id > kCueLoss)
         return {};
     // The sounds are stored uncompressed, so data() points at the bytes compiled into the
     // program and stays valid for its whole run.

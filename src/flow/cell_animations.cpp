@@ -20,35 +20,19 @@ void CGameFlow::SetUpCells()
 // Flashes the smileys the move will take off and on twice; they end shown.
 void CGameFlow::BlinkMove(int code)
 {
-    const int column = code / 10;
-    const int height = code % 10;
-    for (bool on : {false, true, false, true}) {
-        for (int k = column; k >= height; --k) {
-            const int cell = 10 * column + k;
-            if (g_board[cell] == 1) {
-                m_view.EnableSmiley(cell, on);
-                m_view.EnableMirror(cell, !on);
-            }
-        }
-        m_view.Pause(4);
-    }
+    FlashColumn(code / 10, code % 10, {false, true, false, true});
 }
 
 // Takes the smileys of the move away one by one from the bottom up, each with a click.
 void CGameFlow::RemoveSmileys(int code)
 {
     const int column = code / 10;
-    const int height = code % 10;
-    for (int k = height; k <= column; ++k) {
+    for (int k = code % 10; k <= column; ++k) {
         const int cell = 10 * column + k;
         if (g_board[cell] != 1)
             continue;
-        if (g_bSound)
-            m_view.PlayCue(244);
-        else
-            m_view.Pause(100);
-        m_view.EnableSmiley(cell, false);
-        m_view.EnableMirror(cell, true);
+        Click();
+        ShowSmiley(cell, false);
     }
 }
 
@@ -56,19 +40,37 @@ void CGameFlow::RemoveSmileys(int code)
 // from the top down.
 void CGameFlow::RestoreSmileys(int column, int from, int to)
 {
-    for (bool on : {true, false, true, false}) {
-        for (int k = from; k > to; --k) {
-            m_view.EnableSmiley(10 * column + k, on);
-            m_view.EnableMirror(10 * column + k, !on);
+    FlashColumn(column, to + 1, {true, false, true, false});
+    for (int k = from; k > to; --k) {
+        Click();
+        ShowSmiley(10 * column + k, true);
+    }
+}
+
+// Each phase shows the standing smileys of the column from its top down to height `lowest`
+// (true) or their mirrors (false), then holds for 250 ms.
+void CGameFlow::FlashColumn(int column, int lowest, std::initializer_list<bool> phases)
+{
+    for (bool on : phases) {
+        for (int k = column; k >= lowest; --k) {
+            if (g_board[10 * column + k] == 1)
+                ShowSmiley(10 * column + k, on);
         }
         m_view.Pause(4);
     }
-    for (int k = from; k > to; --k) {
-        if (g_bSound)
-            m_view.PlayCue(244);
-        else
-            m_view.Pause(100);
-        m_view.EnableSmiley(10 * column + k, true);
-        m_view.EnableMirror(10 * column + k, false);
-    }
+}
+
+void CGameFlow::ShowSmiley(int code, bool shown)
+{
+    m_view.EnableSmiley(code, shown);
+    m_view.EnableMirror(code, !shown);
+}
+
+// Paces each smiley taken or brought back: the click cue, or a short beat when silent.
+void CGameFlow::Click()
+{
+    if (g_bSound)
+        m_view.PlayCue(kCueClick);
+    else
+        m_view.Pause(100);
 }

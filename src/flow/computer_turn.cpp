@@ -58,7 +58,7 @@ void CGameFlow::AnnounceResult()
 {
     if (g_bPlayerWon) {
         if (g_bSound)
-            m_view.PlayCue(243);
+            m_view.PlayCue(kCueWin);
         else
             m_view.ShowMessage("You win!", kResultCaption);
         g_bGameOn = false;
@@ -67,7 +67,7 @@ void CGameFlow::AnnounceResult()
         g_nComputerScore += 1;
         ShowScore();
         if (g_bSound)
-            m_view.PlayCue(246);
+            m_view.PlayCue(kCueLoss);
         else
             m_view.ShowMessage("You lose!", kResultCaption);
         g_bGameOn = false;

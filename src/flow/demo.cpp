@@ -21,35 +21,34 @@ void CGameFlow::OnDemo()
     SetUpBoard(9);
     SetUpCells();
     m_nSize = 5;
-    m_view.PlayCue(244);
+    m_view.PlayCue(kCueClick);
     m_view.CheckSizeButton(9);
 
     g_nLastMove = RandomCell();
     m_view.Pause(1);
     PlayerMove(g_nLastMove);
 
-    const IGameView::Point start = m_view.CursorPos();
+    m_view.WatchForPlayer();
     bool last = false;
     while (!last) {
         m_view.Pause(1);
-        const IGameView::Point now = m_view.CursorPos();
-        last = now.x != start.x || now.y != start.y;
+        last = m_view.PlayerHasStirred();
         if (g_bGameOn) {
             ComputerTurn(true);
         } else if (g_bSound) {
             // The finished game is marked by one pass of the looping cue, then silence.
-            m_view.PlayCue(245);
+            m_view.PlayCue(kCueLoop);
             g_bSound = false;
         }
     }
 
     g_bGameOn = false;
     g_bDemo = false;
-    m_view.PlayCue(244);
+    m_view.PlayCue(kCueClick);
     g_nLevel = level;
     g_bSound = sound;
     if (g_bSound && g_bPlayerWon) {
-        m_view.PlayCue(243);
+        m_view.PlayCue(kCueWin);
         g_bPlayerWon = false;
     }
     m_view.Pause(1);

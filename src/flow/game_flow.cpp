@@ -36,7 +36,7 @@ void CGameFlow::NewGame(int size)
     SetUpBoard(size);
     SetUpCells();
     m_nSize = size - 4;
-    m_view.PlayCue(244);
+    m_view.PlayCue(kCueClick);
     m_view.CheckSizeButton(size);
 }
 
@@ -48,7 +48,7 @@ void CGameFlow::RestartGame()
 void CGameFlow::ForfeitGame()
 {
     g_nComputerScore += 1;
-    m_view.PlayCue(246);
+    m_view.PlayCue(kCueLoss);
     ShowScore();
 }
 
@@ -62,7 +62,7 @@ void CGameFlow::OnLevel(int level)
         g_bGameOn = false;
         RestartGame();
     } else {
-        m_view.PlayCue(244);
+        m_view.PlayCue(kCueClick);
     }
 }
 

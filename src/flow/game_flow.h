@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "flow/game_view.h"
@@ -40,6 +41,10 @@ private:
     void BlinkMove(int code);
     void RemoveSmileys(int code);
     void RestoreSmileys(int column, int from, int to);
+    void FlashColumn(int column, int lowest, std::initializer_list<bool> phases);
+    // The smiley shown on the board (true) or as taken, on its mirror (false).
+    void ShowSmiley(int code, bool shown);
+    void Click();
     // Brings back the column that move `entry` of the history lowered.
     void TakeBackMove(int entry);
 

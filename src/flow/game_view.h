@@ -2,16 +2,13 @@
 
 #include <string>
 
+#include "base/cue_ids.h"
+
 // Everything the game flow needs from outside itself: the window's controls, the sound and
 // the passing of time. The main window implements it with widgets and the sound module;
 // tests implement it with a recording fake on a virtual clock.
 class IGameView {
 public:
-    struct Point {
-        int x;
-        int y;
-    };
-
     virtual ~IGameView() = default;
 
     // The smiley cell with this cell code (10 x column + height), and the mirror cell that
@@ -26,9 +23,12 @@ public:
     virtual void SetScoreText(const std::string& text) = 0;
     // Exclamation icon and OK; returns when the player has confirmed.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-    // Where the mouse is; any change means the player moved it.
-    virtual Point CursorPos() = 0;
-    // Cue 243..246 (subject to g_bSound); one-shot cues return when they have played.
+    // From now on, notes whether the player stirs: moves the pointer, presses a key or a
+    // mouse button, or asks to close the window.
+    virtual void WatchForPlayer() = 0;
+    // Whether the player has stirred since WatchForPlayer.
+    virtual bool PlayerHasStirred() = 0;
+    // Cue kCueWin..kCueLoss (subject to g_bSound); one-shot cues return when they have played.
     virtual void PlayCue(int id) = 0;
     // Waits 1000 / n milliseconds.
     virtual void Pause(int n) = 0;

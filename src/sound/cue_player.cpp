@@ -1,6 +1,7 @@
 #include "sound/cue_player.h"
 
 #include "base/sound_switch.h"
+#include "base/cue_ids.h"
 #include "base/fatal_error.h"
 #include "sound/cue_bank.h"
 #include "sound/cue_device.h"
@@ -14,7 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kLoopingCue = 245;
 // How long past its length a one-shot cue waits for the callback to take its last sample.
 // A hardware device is ahead of that; only a device whose clock runs slow (SDL's dummy and
 // disk drivers) is still behind, and the caller then keeps the cue's rhythm while the tail
@@ -89,7 +89,7 @@ void PlayCue(int id)
         return;
     Player& player = ThePlayer();
     player.device.Stop();
-    if (id < 243 || id > 246)
+    if (id < kCueWin || id > kCueLoss)
         FatalError("Sound ?");
     if (!EnsureDevice(player)) {
         GiveUp(player);
@@ -100,7 +100,7 @@ void PlayCue(int id)
         GiveUp(player);
         return;
     }
-    const bool loop = id == kLoopingCue;
+    const bool loop = id == kCueLoop;
     const auto start = player.device.Start(*samples, loop);
     if (!loop && !WaitForEnd(player, start + Length(*samples, player.device.Format())))
         GiveUp(player);

@@ -13,7 +13,7 @@ using ::testing::ElementsAre;
 
 using Demo = FlowTest;
 
-TEST_F(Demo, StopsOnCursorMotionAndLeavesLevelAndScore)
+TEST_F(Demo, StopsWhenThePlayerStirsAndLeavesLevelAndScore)
 {
     g_nPlayerScore = 3;
     g_nComputerScore = 4;
@@ -21,10 +21,10 @@ TEST_F(Demo, StopsOnCursorMotionAndLeavesLevelAndScore)
     flow.NewGame(5);
     flow.PlayerMove(55);
     ASSERT_TRUE(g_bGameOn);
-    view.MoveCursorAfterPolls(3);
+    view.StirAtPoll(3);
     flow.OnDemo();
 
-    EXPECT_EQ(view.Polls(), 4);  // the start position, two still passes, the pass that saw it
+    EXPECT_EQ(view.Polls(), 3);  // two still passes, the pass that saw the player
     EXPECT_EQ(g_nPlayerScore, 3u);
     EXPECT_EQ(g_nComputerScore, 4u);
     EXPECT_EQ(g_nLevel, 1);
@@ -57,7 +57,7 @@ TEST_F(Demo, OpensWithTheRandomCellAfterASecond)
     SetRandomSeedSource(FixedSeed);
     SetUpBoard(9);
     const int first = RandomCell();
-    view.MoveCursorAfterPolls(1);
+    view.StirAtPoll(1);
     flow.OnDemo();
     const auto log = view.Log();
     const auto pause = std::find(log.begin(), log.end(), "pause 1000");
@@ -69,15 +69,15 @@ TEST_F(Demo, OpensWithTheRandomCellAfterASecond)
 
 TEST_F(Demo, MovesOnceASecond)
 {
-    view.MoveCursorAfterPolls(5);
+    view.StirAtPoll(5);
     flow.OnDemo();
     const auto& events = view.Events();
     std::vector<size_t> polls;
     for (size_t i = 0; i < events.size(); ++i)
-        if (events[i].what == "cursor")
+        if (events[i].what == "watch" || events[i].what == "stirred?")
             polls.push_back(i);
     ASSERT_EQ(polls.size(), 6u);
-    // Every pass waits a second, looks at the cursor, then the side to move flashes and moves.
+    // Every pass waits a second, asks whether the player has stirred, then the side to move flashes and moves.
     for (size_t p = 1; p < polls.size(); ++p) {
         const size_t at = polls[p];
         EXPECT_EQ(events[at - 1].what, "pause 1000");
@@ -95,7 +95,7 @@ TEST_F(Demo, MovesOnceASecond)
 
 TEST_F(Demo, FinishedGameLoopsOnceThenEndsWithTheWinCue)
 {
-    view.MoveCursorAfterPolls(60);  // longer than any game of size 9
+    view.StirAtPoll(60);  // longer than any game of size 9
     flow.OnDemo();
     EXPECT_EQ(view.Log("cue 245").size(), 1u);
     EXPECT_EQ(view.Log("cue 243").size(), 1u);
@@ -117,7 +117,7 @@ TEST_F(Demo, FinishedGameLoopsOnceThenEndsWithTheWinCue)
 TEST_F(Demo, WithSoundOffStaysSilentAndShowsNoMessage)
 {
     g_bSound = false;
-    view.MoveCursorAfterPolls(60);
+    view.StirAtPoll(60);
     flow.OnDemo();
     EXPECT_TRUE(view.Log("cue").empty());
     EXPECT_TRUE(view.Messages().empty());
@@ -133,7 +133,7 @@ TEST_F(Demo, EarlierWinDoesNotSoundAfterAnUnfinishedTwoPlayerDemo)
     flow.OnBack();  // two players: the demo's first move gets no reply
     ASSERT_TRUE(g_bTwoPlayers);
     view.ClearLog();
-    view.MoveCursorAfterPolls(1);
+    view.StirAtPoll(1);
     flow.OnDemo();
     EXPECT_TRUE(view.Log("cue 243").empty());
     EXPECT_TRUE(g_bTwoPlayers);

@@ -85,19 +85,24 @@ void FakeView::ShowMessage(const std::string& text, const std::string& caption)
         Record("message " + text);
 }
 
-IGameView::Point FakeView::CursorPos()
+void FakeView::WatchForPlayer()
+{
+    m_polls = 0;
+    if (m_logging)
+        Record("watch");
+}
+
+bool FakeView::PlayerHasStirred()
 {
     ++m_polls;
     if (m_logging)
-        Record("cursor");
-    const bool moved = m_moveAfter >= 0 && m_polls > m_moveAfter;
-    return moved ? Point{300, 200} : Point{100, 100};
+        Record("stirred?");
+    return m_stirAt >= 0 && m_polls >= m_stirAt;
 }
 
-void FakeView::MoveCursorAfterPolls(int polls)
+void FakeView::StirAtPoll(int poll)
 {
-    m_polls = 0;
-    m_moveAfter = polls;
+    m_stirAt = poll;
 }
 
 void FakeView::PlayCue(int id)

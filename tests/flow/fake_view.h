@@ -23,12 +23,13 @@ public:
     void CheckLevelButton(int level) override;
     void SetScoreText(const std::string& text) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    Point CursorPos() override;
+    void WatchForPlayer() override;
+    bool PlayerHasStirred() override;
     void PlayCue(int id) override;
     void Pause(int n) override;
 
-    // The cursor keeps still for this many reads, then moves; negative keeps it still.
-    void MoveCursorAfterPolls(int polls);
+    // The player stirs at this poll after WatchForPlayer (1 = the first); negative: never.
+    void StirAtPoll(int poll);
     // Forgets the log, keeps the cells, the controls and the clock.
     void ClearLog() { m_events.clear(); }
     // A long soak keeps the state but not the log.
@@ -65,6 +66,6 @@ private:
     std::vector<std::pair<std::string, std::string>> m_messages;
     bool m_looping = false;
     int m_polls = 0;
-    int m_moveAfter = -1;
+    int m_stirAt = -1;
     int m_newBoards = 0;
 };

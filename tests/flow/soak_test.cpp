@@ -94,7 +94,7 @@ TEST_P(Soak, RandomCommandsKeepWindowHistoryAndScoreConsistent)
         } else if (roll < 997) {
             flow.OnSound();
         } else {
-            view.MoveCursorAfterPolls(1 + static_cast<int>(rng() % 8));
+            view.StirAtPoll(1 + static_cast<int>(rng() % 8));
             flow.OnDemo();
             ASSERT_TRUE(Consistent(player, computer)) << "after the demo, command " << commands;
             ASSERT_EQ(g_nSize, 9);
