@@ -4,6 +4,11 @@
 #include "game/board.h"
 #include "game/opponent.h"
 
+bool CGameFlow::InDemo() const
+{
+    return g_bDemo;
+}
+
 void CGameFlow::OnDemo()
 {
     const bool sound = g_bSound;

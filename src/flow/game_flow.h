@@ -25,6 +25,8 @@ public:
     void OnBack();
 
     const std::string& ScoreText() const { return m_strScore; }
+    // Whether the demo is playing.
+    bool InDemo() const;
 
 private:
     // play false only flashes the move the computer would make (a hint).

@@ -62,6 +62,8 @@ void CGameDlg::OnCellClicked(int code)
 
 void CGameDlg::Run(std::function<void()> command)
 {
+    if (m_bCloseRequested)
+        return;
     m_commands.Submit(std::move(command));
     if (m_commands.Busy())
         return;
@@ -84,8 +86,8 @@ void CGameDlg::SyncRadioButtons()
 void CGameDlg::reject()
 {
     if (m_commands.Busy()) {
-        // Counts as the player's presence too, so a running demo ends and lets the window close.
-        ++m_nPresence;
+        // Also a sign of the player, so a running demo ends and lets the window close.
+        m_bStirred = true;
         m_bCloseRequested = true;
         m_commands.DropPending();
         return;
@@ -106,11 +108,17 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
 
 void CGameDlg::contextMenuEvent(QContextMenuEvent* event)
 {
-    // What the window manager's own menu offers elsewhere.
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("&Minimize"), this, &QWidget::showMinimized);
-    menu.addAction(QStringLiteral("&Close"), this, &CGameDlg::reject);
-    menu.exec(event->globalPos());
+    // The menu never opens inside a running command: its own event loop would hold the
+    // command until it closed. It does not block either, and its items run as commands.
+    if (m_commands.Busy())
+        return;
+    if (!m_windowMenu) {
+        // What the window manager's own menu offers elsewhere.
+        m_windowMenu = new QMenu(this);
+        m_windowMenu->addAction(QStringLiteral("&Minimize"), this, &QWidget::showMinimized);
+        m_windowMenu->addAction(QStringLiteral("&Close"), this, &CGameDlg::reject);
+    }
+    m_windowMenu->popup(event->globalPos());
 }
 
 void CGameDlg::TrackMotion()
@@ -126,8 +134,36 @@ void CGameDlg::TrackMotion()
 bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
 {
     // The demo runs until the player shows up: a mouse move over the window (the only sign
-    // where the platform has no global pointer position) or a key, for keyboard-only players.
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::KeyPress)
-        ++m_nPresence;
+    // where the platform has no global pointer position), a key or a button.
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+        m_bStirred = true;
+        break;
+    default:
+        break;
+    }
+    if (EndsTheDemo(event))
+        return true;
     return QDialog::eventFilter(watched, event);
+}
+
+bool CGameDlg::EndsTheDemo(const QEvent* event) const
+{
+    if (!m_flow.InDemo())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return static_cast<const QKeyEvent*>(event)->key() != Qt::Key_Escape;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
 }

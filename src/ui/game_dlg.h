@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <array>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 
 class CCellButton;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -38,12 +40,13 @@ public:
     void CheckLevelButton(int level) override;
     void SetScoreText(const std::string& text) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    Point CursorPos() override;
+    void WatchForPlayer() override;
+    bool PlayerHasStirred() override;
     void PlayCue(int id) override;
     void Pause(int n) override;
 
-    // Closing (Esc, Cancel, the window manager, the context menu) waits for a running
-    // command to end.
+    // Closing (Esc, Cancel, the window manager, the window menu) waits for a running command
+    // to end; no command the player starts afterwards runs.
     void reject() override;
 
 protected:
@@ -59,7 +62,11 @@ private:
     void TrackMotion();
 
     // Runs the command through the queue; closes the window afterwards when asked meanwhile.
+    // Once a close has been asked for, no further command runs.
     void Run(std::function<void()> command);
+    // Input during the demo only ends it: the key or click is used up, except Esc, which
+    // goes on to close the window.
+    bool EndsTheDemo(const QEvent* event) const;
     void OnCellClicked(int code);
     // Brings the radio buttons back to what the flow last checked.
     void SyncRadioButtons();
@@ -68,11 +75,14 @@ private:
     CCommandQueue m_commands;
     CGameFlow m_flow;
 
-    std::string m_strScore;
     int m_nSize = -1;   // index of the checked size button, size - 4
     int m_nLevel = -1;  // index of the checked level button, level - 1
     bool m_bCloseRequested = false;
-    unsigned m_nPresence = 0;  // mouse moves and keys over the window, close requests
+    // Since WatchForPlayer: where the pointer was, and whether the player moved the mouse
+    // over the window, pressed a key or a button, or asked to close.
+    QPoint m_cursorAtWatch;
+    bool m_bStirred = false;
+    QMenu* m_windowMenu = nullptr;
 
     std::array<CCellButton*, 100> m_smileys{};  // by cell code
     std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -116,6 +117,10 @@ void CGameDlg::CreateLeftPanel()
 
     m_score = Place(new QLineEdit(this), 1099, dlu::Rect(8, 55, 32, 14));
     m_score->setReadOnly(true);
+    // A read-only edit box is painted like static text on the dialog's grey.
+    QPalette scorePalette = m_score->palette();
+    scorePalette.setColor(QPalette::Base, scorePalette.color(QPalette::Window));
+    m_score->setPalette(scorePalette);
     m_score->setAlignment(Qt::AlignCenter);
     m_score->setFocusPolicy(Qt::ClickFocus);
     m_score->setContextMenuPolicy(Qt::NoContextMenu);

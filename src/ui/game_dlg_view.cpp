@@ -67,8 +67,7 @@ void CGameDlg::CheckLevelButton(int level)
 
 void CGameDlg::SetScoreText(const std::string& text)
 {
-    m_strScore = text;
-    m_score->setText(QString::fromStdString(m_strScore));
+    m_score->setText(QString::fromStdString(text));
     m_score->repaint();
 }
 
@@ -79,13 +78,17 @@ void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
     box.exec();
 }
 
-IGameView::Point CGameDlg::CursorPos()
+void CGameDlg::WatchForPlayer()
 {
-    // Where the platform knows no global pointer position, the player's moves and keys over
-    // the window still change the point: their count is folded into the high bits of x.
-    const QPoint pos = QCursor::pos();
-    const int presence = static_cast<int>(m_nPresence & 0x7FFF) << 16;
-    return {pos.x() ^ presence, pos.y()};
+    m_cursorAtWatch = QCursor::pos();
+    m_bStirred = false;
+}
+
+bool CGameDlg::PlayerHasStirred()
+{
+    // Where the platform knows no global pointer position (Wayland), the player's moves over
+    // the window still count: the event filter notes them.
+    return m_bStirred || QCursor::pos() != m_cursorAtWatch;
 }
 
 void CGameDlg::PlayCue(int id)

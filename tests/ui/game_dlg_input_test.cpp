@@ -1,5 +1,6 @@
 // Input while a command runs waits for it; keys, closing, the window menu and the pointer.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +49,20 @@ protected:
     }
 
     QRadioButton* Radio(int id) { return dialog.findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(id)); }
+    CCellButton* Demo() { return dialog.findChild<CCellButton*>(QStringLiteral("ctl1015")); }
+
+    void OpenWindowMenu()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200), dialog.mapToGlobal(QPoint(200, 200)));
+        QApplication::sendEvent(&dialog, &event);
+    }
+
+    void StirThePointer()
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), dialog.mapToGlobal(QPointF(1, 1)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move);
+    }
 
     CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
     std::vector<std::string> startLog;  // what the window's start-up played
@@ -121,26 +136,61 @@ TEST_F(GameDlgInputTest, CloseDuringACommandWaitsForItAndDropsQueuedClicks)
     EXPECT_FALSE(Radio(1109)->isChecked());
 }
 
-TEST_F(GameDlgInputTest, EscDuringTheDemoEndsItAndClosesTheWindow)
+TEST_F(GameDlgInputTest, CommandsStartedAfterACloseRequestNeverRun)
 {
-    // The demo waits for the player; a keyboard-only player closes the window with Esc.
-    int demoPauses = 0;
-    fake_sound::OnPause() = [&](int n) {
-        if (n != 1)
-            return;
-        ++demoPauses;
-        if (demoPauses == 3)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        if (demoPauses == 100) {
-            // Without a sign of the player the demo would never end: stop it for the report.
-            QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), dialog.mapToGlobal(QPointF(1, 1)),
-                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(&dialog, &move);
-        }
-    };
-    QTest::mouseClick(dialog.findChild<CCellButton*>(QStringLiteral("ctl1015")), Qt::LeftButton);
-    EXPECT_LT(demoPauses, 10);
+    DuringTheReply([&] {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton);
+        QTest::mouseClick(Demo(), Qt::LeftButton);
+        QTest::mouseClick(Radio(1003), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(g_board[11], 1);
+    EXPECT_EQ(Count("pause 1"), 0) << "the demo ran";
+    EXPECT_EQ(Count("cue 246"), 0) << "the size click forfeited the game";
+    EXPECT_TRUE(Radio(1007)->isChecked());
+}
+
+// While the demo plays, the input that ends it is used up; Esc still closes the window.
+TEST_F(GameDlgInputTest, InputThatEndsTheDemoIsUsedUp)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> stir;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"Space on the focused Demo button",
+         [this] {
+             Demo()->setFocus();
+             QTest::keyClick(Demo(), Qt::Key_Space);
+         },
+         false},
+        {"a click on Demo", [this] { QTest::mouseClick(Demo(), Qt::LeftButton); }, false},
+        {"a click on a smiley",
+         [this] { QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton); }, false},
+        {"Esc", [this] { QTest::keyClick(&dialog, Qt::Key_Escape); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int demoPauses = 0;
+        fake_sound::OnPause() = [&](int n) {
+            if (n != 1)
+                return;
+            ++demoPauses;
+            if (demoPauses == 3)
+                c.stir();
+            if (demoPauses == 100)
+                StirThePointer();  // a demo nothing ended: stop it for the report
+        };
+        QTest::mouseClick(Demo(), Qt::LeftButton);
+        // Three passes, the demo's closing second, and nothing after it.
+        EXPECT_EQ(demoPauses, 4);
+        EXPECT_EQ(dialog.isVisible(), !c.closes);
+        EXPECT_EQ(CountColumns(), 45);
+        fake_sound::OnPause() = nullptr;
+    }
 }
 
 TEST_F(GameDlgInputTest, EnterClicksTheHiddenDefaultButtonAndEscCloses)
@@ -158,35 +208,53 @@ TEST_F(GameDlgInputTest, EnterClicksTheHiddenDefaultButtonAndEscCloses)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeAndClose)
+TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeAndCloseWithoutBlocking)
 {
+    OpenWindowMenu();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu) << "the menu is open while the window's loop runs on";
     QStringList items;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu);
-        for (QAction* action : menu->actions())
-            items << action->text();
-        menu->actions().last()->trigger();
-        menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200), dialog.mapToGlobal(QPoint(200, 200)));
-    QApplication::sendEvent(&dialog, &event);
+    for (QAction* action : menu->actions())
+        items << action->text();
     EXPECT_EQ(items, (QStringList{QStringLiteral("&Minimize"), QStringLiteral("&Close")}));
+    menu->actions().last()->trigger();
+    menu->close();
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(GameDlgInputTest, MouseMotionOverTheWindowChangesTheCursorPosition)
+TEST_F(GameDlgInputTest, WindowMenuIsNotOfferedWhileACommandRuns)
 {
-    const IGameView::Point before = dialog.CursorPos();
-    const IGameView::Point still = dialog.CursorPos();
-    EXPECT_EQ(before.x, still.x);
-    EXPECT_EQ(before.y, still.y);
+    // Should a menu open, it is closed again so the test reports instead of hanging.
+    bool opened = false;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = true;
+            popup->close();
+        }
+    });
+    guard.start(20);
+    DuringTheReply([&] {
+        OpenWindowMenu();
+        opened = opened || QApplication::activePopupWidget() != nullptr;
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(Count("pause 2"), 1);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(GameDlgInputTest, MouseMotionOverTheWindowStirsThePlayer)
+{
+    dialog.WatchForPlayer();
+    EXPECT_FALSE(dialog.PlayerHasStirred());
     // A move the platform reports only to the window, not as a global position.
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), dialog.mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(dialog.SmileyCell(2, 1), &move);
-    const IGameView::Point after = dialog.CursorPos();
-    EXPECT_TRUE(after.x != before.x || after.y != before.y);
+    EXPECT_TRUE(dialog.PlayerHasStirred());
+    dialog.WatchForPlayer();
+    EXPECT_FALSE(dialog.PlayerHasStirred());
 }
 
 TEST_F(GameDlgInputTest, MessageBoxHasTheTextCaptionExclamationAndOk)

@@ -158,6 +158,15 @@ TEST_F(LayoutTest, CaptionsAndHiddenButtons)
     ASSERT_TRUE(score);
     EXPECT_TRUE(score->isReadOnly());
     EXPECT_EQ(score->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    // Painted like static text: the dialog's grey behind black digits, inside its edges.
+    const QImage shown = score->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(4, shown.height() / 2), QColor(192, 192, 192));
+    QColor darkest = Qt::white;
+    for (int x = 3; x < shown.width() - 3; ++x)
+        for (int y = 3; y < shown.height() - 3; ++y)
+            if (shown.pixelColor(x, y).lightness() < darkest.lightness())
+                darkest = shown.pixelColor(x, y);
+    EXPECT_LT(darkest.lightness(), 32);
     // The captions fit their controls in the dialog font.
     const QFontMetrics metrics(score->font());
     EXPECT_LE(metrics.horizontalAdvance(score->text()), score->width() - 8);
