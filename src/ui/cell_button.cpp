@@ -1,5 +1,6 @@
 #include "ui/cell_button.h"
 
+#include <QEvent>
 #include <QPainter>
 
 CCellButton::CCellButton(const QString& caption, QWidget* parent)
@@ -13,6 +14,25 @@ CCellButton::CCellButton(CellPictures pictures, QWidget* parent)
 {
     if (!m_pictures.up.isNull())
         setFixedSize(m_pictures.up.deviceIndependentSize().toSize());
+}
+
+void CCellButton::SetSpokenNames(const QString& enabled, const QString& disabled)
+{
+    m_strEnabledName = enabled;
+    m_strDisabledName = disabled;
+    Speak();
+}
+
+void CCellButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        Speak();
+    QAbstractButton::changeEvent(event);
+}
+
+void CCellButton::Speak()
+{
+    setAccessibleName(isEnabled() ? m_strEnabledName : m_strDisabledName);
 }
 
 QSize CCellButton::sizeHint() const

@@ -17,13 +17,21 @@ public:
     CCellButton(const QString& caption, QWidget* parent);
     CCellButton(CellPictures pictures, QWidget* parent);
 
+    // What a screen reader says of the button while it is enabled and while it is not.
+    void SetSpokenNames(const QString& enabled, const QString& disabled);
+
     QSize sizeHint() const override;
     // The picture that paintEvent draws in the button's present state; null when none.
     const QPixmap& CurrentPicture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Speak();
+
     CellPictures m_pictures;
+    QString m_strEnabledName;
+    QString m_strDisabledName;
 };

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/cell_button.h"
@@ -50,7 +49,6 @@ void CGameDlg::ConnectCommands()
     connect(m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
     connect(m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });
     connect(m_soundButton, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnSound(); }); });
-    connect(m_cancel, &QAbstractButton::clicked, this, &CGameDlg::reject);
 }
 
 void CGameDlg::OnCellClicked(int code)
@@ -68,6 +66,7 @@ void CGameDlg::Run(std::function<void()> command)
     if (m_commands.Busy())
         return;
     SyncRadioButtons();
+    UpdateBoardStop();
     if (m_bCloseRequested) {
         m_bCloseRequested = false;
         QDialog::reject();
@@ -97,12 +96,10 @@ void CGameDlg::reject()
 
 void CGameDlg::keyPressEvent(QKeyEvent* event)
 {
+    // Enter, the key of the dialog's default command, does nothing here; Esc closes.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // The hidden default button takes Enter; its command does nothing.
-        m_default->click();
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 
@@ -136,9 +133,15 @@ bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
     // The demo runs until the player shows up: a mouse move over the window (the only sign
     // where the platform has no global pointer position), a key or a button.
     switch (event->type()) {
-    case QEvent::MouseMove:
     case QEvent::KeyPress:
+        m_bKeysOnBoard = SmileyCodeOf(watched) != 0;
+        m_bStirred = true;
+        break;
     case QEvent::MouseButtonPress:
+        m_bKeysOnBoard = false;
+        m_bStirred = true;
+        break;
+    case QEvent::MouseMove:
     case QEvent::ContextMenu:
         m_bStirred = true;
         break;
@@ -146,6 +149,8 @@ bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     if (EndsTheDemo(event))
+        return true;
+    if (event->type() == QEvent::KeyPress && MoveOnBoard(watched, static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QDialog::eventFilter(watched, event);
 }

@@ -14,7 +14,6 @@
 class CCellButton;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QRadioButton;
 
 // The game's only window: the board of 45 smiley cells and their 45 mirrors, the tool
@@ -71,6 +70,15 @@ private:
     // Brings the radio buttons back to what the flow last checked.
     void SyncRadioButtons();
 
+    // Keyboard play: the board is one stop in the tab order, a standing smiley; the arrow
+    // keys move among the standing smileys and Space takes the focused one.
+    void UpdateBoardStop();
+    // Handles an arrow key pressed on a smiley cell; false for any other key or widget.
+    bool MoveOnBoard(QObject* watched, int key);
+    void SetBoardStop(int code, bool focus);
+    // The code of the smiley cell, 0 for anything else.
+    int SmileyCodeOf(const QObject* object) const;
+
     SoundOutput m_sound;
     CCommandQueue m_commands;
     CGameFlow m_flow;
@@ -83,6 +91,8 @@ private:
     QPoint m_cursorAtWatch;
     bool m_bStirred = false;
     QMenu* m_windowMenu = nullptr;
+    int m_nBoardStop = 0;  // code of the smiley cell that Tab reaches; 0 for none
+    bool m_bKeysOnBoard = false;  // the latest key went to the board, not the mouse or elsewhere
 
     std::array<CCellButton*, 100> m_smileys{};  // by cell code
     std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored
@@ -94,6 +104,4 @@ private:
     std::array<QRadioButton*, 3> m_levelButtons{};
     std::array<QRadioButton*, 6> m_sizeButtons{};
     QLineEdit* m_score = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_default = nullptr;
 };

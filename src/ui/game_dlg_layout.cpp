@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/board_layout.h"
@@ -43,13 +42,12 @@ CCellButton* ToolButton(QWidget* parent, int id, const char* caption, const char
     return button;
 }
 
-CCellButton* Cell(QWidget* parent, const char* caption, int id, QPoint origin, QString name)
+CCellButton* Cell(QWidget* parent, const char* caption, int id, QPoint origin)
 {
     auto* cell = new CCellButton(QString::fromLatin1(caption), parent);
     Place(cell, id, dlu::Rect(origin.x(), origin.y(), kCellUnits, kCellUnits));
     cell->setFixedSize(board_layout::kCellPixels, board_layout::kCellPixels);
     cell->setFocusPolicy(Qt::ClickFocus);
-    cell->setAccessibleName(name);
     return cell;
 }
 
@@ -71,13 +69,15 @@ void CGameDlg::CreateBoard()
     using namespace board_layout;
     for (int column = 1; column <= kColumns; ++column) {
         for (int height = 1; height <= column; ++height) {
-            const QString where = QStringLiteral("column %1, height %2").arg(column).arg(height);
+            const QString where = QStringLiteral(", column %1, height %2").arg(column).arg(height);
             const int code = 10 * column + height;
-            m_smileys[code] = Cell(this, "myimage", SmileyId(column, height),
-                                   SmileyOrigin(column, height), QStringLiteral("smiley, ") + where);
-            m_mirrors[code] = Cell(this, "image", MirrorId(column, height),
-                                   MirrorOrigin(column, height),
-                                   QStringLiteral("taken smiley, ") + where);
+            // Named after what they show: a yellow smiley or an empty cell; a cyan sad face
+            // for a smiley taken, a white smiley for one still standing.
+            m_smileys[code] = Cell(this, "myimage", SmileyId(column, height), SmileyOrigin(column, height));
+            m_smileys[code]->SetSpokenNames(QStringLiteral("smiley") + where, QStringLiteral("empty") + where);
+            m_mirrors[code] = Cell(this, "image", MirrorId(column, height), MirrorOrigin(column, height));
+            m_mirrors[code]->SetSpokenNames(QStringLiteral("taken smiley") + where,
+                                            QStringLiteral("smiley not taken") + where);
         }
     }
 }
@@ -138,12 +138,4 @@ void CGameDlg::CreateLeftPanel()
     }
 
     m_back = ToolButton(this, 1126, "Back", "Back", 12, 148, Qt::StrongFocus);
-
-    m_cancel = Place(new QPushButton(QStringLiteral("Cancel"), this), 2, dlu::Rect(47, 49, 6, 8));
-    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_cancel->hide();
-    m_default = Place(new QPushButton(this), 3, dlu::Rect(48, 49, 6, 8));
-    m_default->setAccessibleName(QStringLiteral("default"));
-    m_default->setDefault(true);
-    m_default->hide();
 }

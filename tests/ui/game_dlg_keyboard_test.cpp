@@ -1,0 +1,92 @@
+// Playing the board from the keyboard, and what a screen reader hears of the cells.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fake_sound.h"
+#include "game/board.h"
+#include "ui/cell_button.h"
+#include "ui/game_dlg.h"
+
+namespace {
+
+class GameDlgKeyboardTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+    void TearDown() override { fake_sound::Reset(); }
+
+    QWidget* Control(int id) { return dialog.findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)); }
+    QWidget* Focus() { return QApplication::focusWidget(); }
+    void Press(Qt::Key key) { QTest::keyClick(Focus(), key); }
+
+    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
+};
+
+TEST_F(GameDlgKeyboardTest, TabOrderGoesThroughTheBoardOnce)
+{
+    ASSERT_EQ(Focus(), Control(1114));
+    std::vector<QWidget*> order;
+    for (int i = 0; i < 6; ++i) {
+        order.push_back(Focus());
+        Press(Qt::Key_Tab);
+    }
+    // Help, Hint, level I, Back, the board's top-left smiley, and round again.
+    const std::vector<QWidget*> expected = {Control(1114), Control(1125), Control(1109),
+                                            Control(1126), dialog.SmileyCell(9, 9), Control(1114)};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(GameDlgKeyboardTest, ArrowsMoveAmongStandingSmileysAndSpaceTakesOne)
+{
+    SetUpBoard(9);
+    dialog.SmileyCell(9, 9)->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        int column, height;  // where the focus is afterwards
+    } steps[] = {
+        {Qt::Key_Up, 9, 9},     // nothing above the top
+        {Qt::Key_Down, 9, 8},
+        {Qt::Key_Right, 8, 8},  // column 8 is to the right of 9 on the screen
+        {Qt::Key_Right, 7, 7},  // lower column: its top
+        {Qt::Key_Left, 8, 7},
+        {Qt::Key_Left, 9, 7},
+        {Qt::Key_Left, 9, 7},   // nothing further left
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        EXPECT_EQ(Focus(), dialog.SmileyCell(step.column, step.height)) << step.key;
+    }
+    Press(Qt::Key_Space);
+    EXPECT_EQ(g_board[97], 0);
+    EXPECT_EQ(g_board[96], 1);
+    // After the computer's reply the focus is on the board again, at the top-left smiley.
+    int column = 9;
+    while (column > 1 && g_board[10 * column + 1] == 0)
+        --column;
+    int top = column;
+    while (g_board[10 * column + top] == 0)
+        --top;
+    EXPECT_EQ(Focus(), dialog.SmileyCell(column, top));
+}
+
+TEST_F(GameDlgKeyboardTest, CellNamesFollowWhatTheCellsShow)
+{
+    QTest::mouseClick(dialog.SmileyCell(3, 2), Qt::LeftButton);
+    for (int c = 1; c <= 9; ++c) {
+        for (int h = 1; h <= c; ++h) {
+            const QString where = QStringLiteral(", column %1, height %2").arg(c).arg(h);
+            const bool standing = g_board[10 * c + h] == 1;
+            EXPECT_EQ(dialog.SmileyCell(c, h)->accessibleName(), (standing ? "smiley" : "empty") + where);
+            EXPECT_EQ(dialog.MirrorCell(c, h)->accessibleName(),
+                      (standing ? "smiley not taken" : "taken smiley") + where);
+        }
+    }
+    EXPECT_EQ(dialog.SmileyCell(3, 3)->accessibleName(), QStringLiteral("empty, column 3, height 3"));
+}
+
+}  // namespace
