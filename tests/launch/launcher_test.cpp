@@ -155,7 +155,7 @@ TEST(LauncherTest, OpenerAndHandlerOutliveTheProgramThatLaunched)
 {
     CTestDesktop desktop;
     const QString done = desktop.Path("handler-done");
-    desktop.RegisterHandler("sleep 1\necho handler output after the probe has ended\ntouch '" + done
+    desktop.RegisterHandler("sleep 2\necho handler output after the probe has ended\ntouch '" + done
                             + "'");
     QProcess probe;
     probe.setProcessChannelMode(QProcess::ForwardedChannels);
