@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <utility>
+#include <vector>
+
+// A desktop of the test's own for the real xdg-open, in the process environment while it
+// lives: empty data and configuration directories, no desktop environment for xdg-open to
+// detect (so it takes its generic path), no session bus, a browser fallback that fails, and
+// a display variable, without which xdg-open never looks up URL-scheme handlers (it only
+// tests that the variable is set). What happens is decided by the handlers registered here.
+class CTestDesktop {
+public:
+    CTestDesktop();
+    ~CTestDesktop();
+    CTestDesktop(const CTestDesktop&) = delete;
+    CTestDesktop& operator=(const CTestDesktop&) = delete;
+
+    // Makes a handler the default for mailto and https links, through xdg-mime. Its program
+    // records the URL it gets, then runs the shell lines of then.
+    void RegisterHandler(const QString& then = {});
+
+    // The URL the handler received; empty when it never ran.
+    QString Recorded() const;
+
+    // A path inside the desktop's directory.
+    QString Path(const QString& name) const;
+
+    // Sets a variable for as long as the desktop lives.
+    void Set(const char* name, const QByteArray& value);
+
+private:
+    void Unset(const char* name);
+    void Remember(const char* name);
+
+    QTemporaryDir m_dir;
+    std::vector<std::pair<const char*, std::pair<bool, QByteArray>>> m_saved;
+};
