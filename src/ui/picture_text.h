@@ -12,6 +12,7 @@
 
 #include "help/markup.h"
 #include "ui/colorref.h"
+#include "ui/text_line.h"
 
 // A control that scrolls a picture-text markup text (help/markup.h) upwards, one pixel per
 // tick, in an endless loop over a tiled background. Lines emerge at the bottom edge, centred
@@ -115,6 +116,7 @@ private:
     QBasicTimer m_timer;       // stands for the window timer 150
 
     std::array<QFont, 4> m_fonts;  // large, medium, small, plain
+    CTextLine m_textLine;          // the emerging line, shaped once
     QRect m_rcArea;                // the column the latest tick composed
     QImage m_imgTiled;             // the tile repeated over the client size
     QImage m_imgFrame;             // reused by ComposeFrame

@@ -6,6 +6,7 @@
 
 #include "assets/pictures.h"
 #include "ui/picture_text.h"
+#include "ui/text_line.h"
 #include "ui/windows1252.h"
 
 namespace {
@@ -36,6 +37,7 @@ void CPictureText::DrawStillView()
 
     QPainter painter(&m_bmpCanvas);
     TextStyle style = DefaultStyle();
+    CTextLine shaped;
     int y = 0;
     for (const std::string& line : m_lines) {
         if (y > H)
@@ -57,10 +59,9 @@ void CPictureText::DrawStillView()
             style = StyleOf(kind.kind);
         }
         if (!text.empty()) {
-            painter.setFont(*style.font);
             painter.setPen(QColor(style.colour));
-            painter.drawText(QRect(0, y, W, H - y), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                             FromWindows1252(text));
+            shaped.Set(FromWindows1252(text), *style.font);
+            shaped.Draw(painter, QRect(0, y, W, H - y));
         }
         // A blank line or a marker alone takes the height of one character in the font.
         y += QFontMetrics(*style.font).height();

@@ -127,9 +127,9 @@ void CPictureText::ScrollStep(QRect& column, bool bMeasure)
             // the glyphs are drawn once, not darkened by each tick's redraw.
             painter.fillRect(revealed, QColor(KeyColour()));
             painter.setClipRect(revealed);
-            painter.setFont(*style.font);
             painter.setPen(QColor(style.colour));
-            painter.drawText(revealed, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, drawn);
+            m_textLine.Set(drawn, *style.font);
+            m_textLine.Draw(painter, revealed);
         }
         return;
     }
