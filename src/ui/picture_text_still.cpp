@@ -42,11 +42,11 @@ void CPictureText::DrawStillView()
     for (const std::string& line : m_lines) {
         if (y > H)
             break;
-        const LineClass kind = ClassifyLine(line);
-        std::string_view text = kind.shown;
-        if (kind.kind == LineKind::kPicture) {
+        const LineClass classed = ClassifyLine(line);
+        std::string_view text = classed.shown;
+        if (classed.kind == LineKind::kPicture) {
             QImage picture;
-            if (LoadPicture(kind.shown, &picture) && !picture.isNull()) {
+            if (LoadPicture(classed.shown, &picture) && !picture.isNull()) {
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
                 painter.drawImage(QPoint(W - W / 2 - picture.width() / 2, y),
                                   picture.convertToFormat(QImage::Format_RGB32));
@@ -55,8 +55,8 @@ void CPictureText::DrawStillView()
                 continue;
             }
             text = line;  // drawn as text with its marker, in the style in effect
-        } else if (kind.kind != LineKind::kBlank) {
-            style = StyleOf(kind.kind);
+        } else if (classed.kind != LineKind::kBlank) {
+            style = StyleOf(classed.kind);
         }
         if (!text.empty()) {
             painter.setPen(QColor(style.colour));
