@@ -1,0 +1,49 @@
+// Frame composition: the canvas over the tiled background, every pixel of exactly the key
+// colour letting the tile show through.
+#include <cstring>
+
+#include "ui/picture_text.h"
+
+void CPictureText::TileBackground()
+{
+    m_imgTiled = QImage(size(), QImage::Format_RGB32);
+    for (int y = 0; y < m_imgTiled.height(); ++y) {
+        const auto* tileRow = reinterpret_cast<const QRgb*>(m_bmpBack.constScanLine(y % m_nBackHeight));
+        auto* row = reinterpret_cast<QRgb*>(m_imgTiled.scanLine(y));
+        for (int x = 0; x < m_imgTiled.width(); ++x)
+            row[x] = tileRow[x % m_nBackWidth];
+    }
+}
+
+const QImage& CPictureText::ComposeFrame(const QRect& area)
+{
+    const QRgb key = KeyColour();
+    if (m_bmpBack.isNull()) {
+        // No tile: the canvas as it is, the key colour included.
+        if (m_bmpCanvas.isNull()) {
+            m_imgFrame = QImage(size(), QImage::Format_RGB32);
+            m_imgFrame.fill(key);
+            return m_imgFrame;
+        }
+        return m_bmpCanvas;
+    }
+    if (m_imgTiled.size() != size())
+        TileBackground();
+    if (m_imgFrame.size() != size() || m_imgFrame.format() != QImage::Format_RGB32)
+        m_imgFrame = QImage(size(), QImage::Format_RGB32);
+    if (m_imgFrame.isNull())
+        return m_imgFrame;
+    std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
+    if (m_bmpCanvas.size() != size())
+        return m_imgFrame;
+    const QRect part = area.intersected(m_imgFrame.rect());
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(m_imgFrame.scanLine(y));
+        for (int x = part.left(); x <= part.right(); ++x) {
+            if (from[x] != key)
+                to[x] = from[x];
+        }
+    }
+    return m_imgFrame;
+}

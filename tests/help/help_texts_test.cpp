@@ -1,0 +1,162 @@
+// The shipped texts: each cut into its lines with the kinds, pictures and endings it has.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "base/product.h"
+#include "help/help_texts.h"
+#include "help/markup.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+int CountKind(const std::vector<std::string>& lines, LineKind kind)
+{
+    int count = 0;
+    for (const std::string& line : lines)
+        count += ClassifyLine(line).kind == kind;
+    return count;
+}
+
+Names PicturesOf(const std::vector<std::string>& lines)
+{
+    Names names;
+    for (const std::string& line : lines) {
+        const LineClass kind = ClassifyLine(line);
+        if (kind.kind == LineKind::kPicture)
+            names.emplace_back(kind.shown);
+    }
+    return names;
+}
+
+int TrailingBlanks(const std::vector<std::string>& lines)
+{
+    int count = 0;
+    for (auto it = lines.rbegin(); it != lines.rend() && it->empty(); ++it)
+        ++count;
+    return count;
+}
+
+struct PageCase {
+    int index;
+    const char* title;
+    std::size_t length;  // 0: not fixed (the about page holds the contact address)
+    int lines;
+    int blanks;  // -1: not stated for the page
+    int trailing;
+    Names pictures;
+};
+
+class HelpPageTest : public testing::TestWithParam<PageCase> {};
+
+TEST_P(HelpPageTest, CutsIntoItsLinesAndPictures)
+{
+    const PageCase& page = GetParam();
+    const HelpPageText& entry = HelpPageTexts()[static_cast<std::size_t>(page.index)];
+    EXPECT_EQ(entry.title, page.title);
+    if (page.length != 0) {
+        EXPECT_EQ(entry.text.size(), page.length);
+    }
+    const auto lines = CutLines(entry.text, kTextSeparator);
+    EXPECT_EQ(static_cast<int>(lines.size()), page.lines);
+    if (page.blanks >= 0) {
+        EXPECT_EQ(CountKind(lines, LineKind::kBlank), page.blanks);
+    }
+    EXPECT_EQ(TrailingBlanks(lines), page.trailing);
+    EXPECT_EQ(PicturesOf(lines), page.pictures);
+    for (const std::string& line : lines) {
+        const LineKind kind = ClassifyLine(line).kind;
+        if (kind == LineKind::kPicture) {
+            EXPECT_EQ(line.find('\t'), std::string::npos) << line;
+        } else if (page.index < 7) {  // the pages but About hold large text and pictures only
+            EXPECT_TRUE(kind == LineKind::kBlank || kind == LineKind::kLarge) << line;
+        }
+        // A tab ends its line, nowhere else.
+        const std::size_t tab = line.find('\t');
+        EXPECT_TRUE(tab == std::string::npos || tab + 1 == line.size()) << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, HelpPageTest,
+    testing::Values(
+        PageCase{0, "Glimmerjig", 937, 56, 24, 3,
+                 {"BITMAP1", "Glimmerjig", "MYIMAGEU", "LEVELIM", "SIZE", "MANUAL1", "MANUAL2", "MANUAL3"}},
+        PageCase{1, "Level", 159, 10, -1, 2, {"LEVELIM", "BITMAP1"}},
+        PageCase{2, "Score", 157, 14, -1, 3, {"SCORE", "SCORE2", "BITMAP1"}},
+        PageCase{3, "Back", 381, 26, -1, 2, {"BACKU", "BACKU", "BACKU", "TWO", "BACKU", "BITMAP1"}},
+        PageCase{4, "Hint", 262, 17, -1, 3, {"HINTU", "HINTU", "BITMAP1"}},
+        PageCase{5, "Sound", 69, 9, 6, 3, {"SOUNDU", "BITMAP1"}},
+        PageCase{6, "Demo", 141, 12, -1, 3, {"DEMOU", "BITMAP1"}},
+        PageCase{7, "About", 0, 19, 7, 5, {"BITMAP1", "Glimmerjig", "Zorvath"}}));
+
+TEST(HelpPageTest, GamePageHasAsManyLargeLinesAsBlankOnes)
+{
+    const auto lines = CutLines(kGamePage, kTextSeparator);
+    EXPECT_EQ(CountKind(lines, LineKind::kLarge), 24);
+    EXPECT_EQ(ClassifyLine(lines[0]).kind, LineKind::kPicture);
+    EXPECT_EQ(ClassifyLine(lines[1]).kind, LineKind::kPicture);
+}
+
+struct Expected {
+    std::string line;  // empty with kind plain: one of the credit notices, not fixed here
+    LineKind kind;
+};
+
+// Line by line, with the copyright signs as the single byte 0xA9.
+void ExpectLines(const std::string& text, const std::vector<Expected>& expected)
+{
+    const auto lines = CutLines(text, kTextSeparator);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(ClassifyLine(lines[i]).kind, expected[i].kind) << "line " << i + 1;
+        if (expected[i].kind == LineKind::kPlain && expected[i].line.empty())
+            EXPECT_FALSE(lines[i].empty()) << "line " << i + 1;
+        else
+            EXPECT_EQ(lines[i], expected[i].line) << "line " << i + 1;
+    }
+}
+
+const Expected kNotice{"", LineKind::kPlain};
+const Expected kBlankLine{"", LineKind::kBlank};
+
+TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
+{
+    const std::string contact = std::string(kContactEmail) + "\t";
+    ExpectLines(CreditsText(),
+                {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
+                 {"Design,", LineKind::kPlain}, {"Algorithm and Programming", LineKind::kPlain},
+                 {"for Windows95\xA9,", LineKind::kPlain}, {"Windows98\xA9,", LineKind::kPlain},
+                 {"Windows Me\xA9,", LineKind::kPlain}, {"Windows NT\xA9,", LineKind::kPlain},
+                 {"Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
+                 {"Zorvath^", LineKind::kPicture}, kNotice, kNotice, kNotice, kBlankLine,
+                 {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
+                 kBlankLine});
+}
+
+TEST(CreditsTest, AboutPageHasItsNineteenLines)
+{
+    const std::string contact = std::string(kContactEmail) + "\t";
+    ExpectLines(AboutPageText(),
+                {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
+                 {"Design, Algorithm and", LineKind::kPlain},
+                 {"Programming for Windows95 \xA9", LineKind::kPlain},
+                 {"Windows98\xA9, Windows Me\xA9, Windows NT\xA9,", LineKind::kPlain},
+                 {"and Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
+                 {"Zorvath^", LineKind::kPicture}, kNotice, kNotice, kNotice, kBlankLine,
+                 {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
+                 kBlankLine});
+}
+
+// The only character outside ASCII in any text is the copyright sign.
+TEST(CreditsTest, UseNoOtherCharacterOutsideAscii)
+{
+    for (const HelpPageText& page : HelpPageTexts())
+        for (const char c : page.text)
+            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9') << page.title;
+    for (const char c : CreditsText())
+        EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9');
+}
+
+}  // namespace
