@@ -27,6 +27,9 @@ QFont TextFont(int cellHeight, QFont::Weight weight)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // Glyph edges blended with the key colour would leave a fringe of it round the text
+    // wherever the tile shows through: every text pixel is either the text colour or not drawn.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

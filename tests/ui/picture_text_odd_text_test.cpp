@@ -29,6 +29,7 @@ class PictureTextOddTest : public testing::TestWithParam<OddCase> {};
 TEST_P(PictureTextOddTest, ScrollsAndStandsStill)
 {
     auto control = MakeControl(GetParam().text, kAboutSize, "BACKI2");
+    control->SetColor(4, Rgb(0, 0, 255));  // plain text in the default white would not show
     const QImage tile = TileOnly(kAboutSize, "BACKI2");
     const QImage still = Painted(control.get());
     control->Start();
