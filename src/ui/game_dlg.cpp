@@ -82,13 +82,18 @@ void CGameDlg::SyncRadioButtons()
         m_levelButtons[m_nLevel]->setChecked(true);
 }
 
+void CGameDlg::CloseAfterCommand()
+{
+    m_bCloseRequested = true;
+    m_commands.DropPending();
+}
+
 void CGameDlg::reject()
 {
     if (m_commands.Busy()) {
         // Also a sign of the player, so a running demo ends and lets the window close.
         m_bStirred = true;
-        m_bCloseRequested = true;
-        m_commands.DropPending();
+        CloseAfterCommand();
         return;
     }
     QDialog::reject();
@@ -114,6 +119,9 @@ void CGameDlg::contextMenuEvent(QContextMenuEvent* event)
         m_windowMenu = new QMenu(this);
         m_windowMenu->addAction(QStringLiteral("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(QStringLiteral("&Close"), this, &CGameDlg::reject);
+        m_windowMenu->addSeparator();
+        m_windowMenu->addAction(QStringLiteral("&About Game   G l i m m e r j i g..."), this,
+                                [this] { Run([this] { OnAbout(); }); });
     }
     m_windowMenu->popup(event->globalPos());
 }

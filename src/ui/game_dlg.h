@@ -44,6 +44,10 @@ public:
     void PlayCue(int id) override;
     void Pause(int n) override;
 
+    // Opens a mail link or web host with the desktop's handler; a failure shows its code in
+    // a message box. Returns when the launch is over; the window goes on meanwhile.
+    void Launch(const std::string& target);
+
     // Closing (Esc, Cancel, the window manager, the window menu) waits for a running command
     // to end; no command the player starts afterwards runs.
     void reject() override;
@@ -63,6 +67,10 @@ private:
     // Runs the command through the queue; closes the window afterwards when asked meanwhile.
     // Once a close has been asked for, no further command runs.
     void Run(std::function<void()> command);
+    // Ends the program once the running command is over: after a mail or web launch.
+    void CloseAfterCommand();
+    // The About command: the credits box, then the mail launch when it was asked for.
+    void OnAbout();
     // Input during the demo only ends it: the key or click is used up, except Esc, which
     // goes on to close the window.
     bool EndsTheDemo(const QEvent* event) const;

@@ -1,5 +1,7 @@
 #include "ui/launch_url.h"
 
+#include "base/product.h"
+
 #include <array>
 
 namespace {
@@ -120,4 +122,9 @@ std::string LaunchUrl(std::string_view target)
     }
     AppendEncoded(url, target);
     return url;
+}
+
+std::string MailTarget()
+{
+    return std::string("mailTo: ") + kContactEmail + "?subject=About Game Glimmerjig";
 }

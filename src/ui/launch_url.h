@@ -12,3 +12,7 @@
 // 0x7F, read as Windows-1252 and encoded as UTF-8. The result is plain ASCII and always begins
 // with its scheme, so the opener can never take it for an option.
 std::string LaunchUrl(std::string_view target);
+
+// What the About box's mail button and the help window's Mail To ask the desktop to open:
+// "mailTo: " + the contact address + "?subject=About Game Glimmerjig".
+std::string MailTarget();
