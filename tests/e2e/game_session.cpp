@@ -11,7 +11,8 @@ GameSession::GameSession()
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     m_game.setProcessEnvironment(environment);
-    m_game.setProgram(QStringLiteral(GLIMMERJIG_EXECUTABLE));
+    // The program from this build, or another copy of it (the installed package, say).
+    m_game.setProgram(qEnvironmentVariable("GLIMMERJIG_EXECUTABLE", QStringLiteral(GLIMMERJIG_EXECUTABLE)));
     m_game.setProcessChannelMode(QProcess::ForwardedChannels);
 }
 
