@@ -6,10 +6,12 @@ set -euo pipefail
 GLIMMERJIG_PACKAGES=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   libsdl2-dev
   fonts-liberation xdg-utils
   xvfb xauth xdotool imagemagick
+  weston
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
 missing=()

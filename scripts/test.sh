@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, then builds and runs the whole suite
-# again with AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# Installs what is missing, builds, runs every test, builds and checks the Debian package
+# (installs, starts and purges it), then builds and runs the whole suite again with
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,9 @@ run_suite() {
 
 echo "== Build and test"
 run_suite build
+
+echo "== Debian package: build, check, install, start, purge"
+bash tests/package/package_test.sh build
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -1,6 +1,9 @@
 #include "shell/game_app.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "base/fatal_error.h"
 #include "shell/fatal_presenter.h"
@@ -28,15 +31,43 @@ public:
     CPlatformHooks& operator=(const CPlatformHooks&) = delete;
 };
 
+// While the window system starts: a display that cannot be reached ends the program with one
+// line and exit code 1, not with Qt's abort.
+class CStartGuard {
+public:
+    CStartGuard() { s_previous = qInstallMessageHandler(Handle); }
+    ~CStartGuard() { qInstallMessageHandler(s_previous); }
+    CStartGuard(const CStartGuard&) = delete;
+    CStartGuard& operator=(const CStartGuard&) = delete;
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type != QtFatalMsg) {
+            s_previous(type, context, message);
+            return;
+        }
+        std::fputs("glimmerjig: cannot open a window: the display could not be reached.\n", stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
 }  // namespace
 
 int CGameApp::Run(int& argc, char** argv)
 {
     // Whole-number scale factors only, so the pixel art stays crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        CStartGuard guard;
+        app.emplace(argc, argv);
+    }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.glimmerjig.Glimmerjig"));
-    ApplyClassicLook(app);
+    ApplyClassicLook(*app);
 
     CPlatformHooks hooks;
     CGameDlg dialog;

@@ -5,13 +5,16 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 
+#include "board_view.h"
+
 GameSession::GameSession()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     m_game.setProcessEnvironment(environment);
-    m_game.setProgram(QStringLiteral(GLIMMERJIG_EXECUTABLE));
+    // The program from this build, or another copy of it (the installed package, say).
+    m_game.setProgram(qEnvironmentVariable("GLIMMERJIG_EXECUTABLE", QStringLiteral(GLIMMERJIG_EXECUTABLE)));
     m_game.setProcessChannelMode(QProcess::ForwardedChannels);
 }
 
@@ -65,7 +68,7 @@ QImage GameSession::Screenshot(const QString& name)
     QDir().mkpath(folder);
     const QString path = folder + '/' + name + QStringLiteral(".png");
     QProcess::execute(QStringLiteral("import"), {"-window", "root", path});
-    const QImage window = QImage(path).copy(m_origin.x(), m_origin.y(), 317, 271);
+    const QImage window = QImage(path).copy(m_origin.x(), m_origin.y(), board_view::kClientWidth, board_view::kClientHeight);
     window.save(folder + '/' + name + QStringLiteral("-window.png"));
     QImage pixels = window.convertToFormat(QImage::Format_RGB32);
     // The file says sRGB, the program's pictures say nothing: compare the pixels alone.

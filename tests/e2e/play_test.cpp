@@ -1,52 +1,13 @@
 // A player's view of the real game: the window on an X display, clicked and read back.
 #include <QThread>
-#include <cmath>
 #include <gtest/gtest.h>
 
-#include "assets/pictures.h"
+#include "board_view.h"
 #include "game_session.h"
 
 namespace {
 
-int PxX(int units) { return static_cast<int>(std::floor(units * 1.5 + 0.5)); }
-int PxY(int units) { return static_cast<int>(std::floor(units * 13 / 8.0 + 0.5)); }
-
-QPoint SmileyCell(int column, int height) { return {PxX(55 + 17 * (9 - column)), PxY(148 - 16 * (height - 1))}; }
-QPoint MirrorCell(int column, int height) { return {PxX(55 + 17 * (column - 1)), PxY(4 + 16 * (height - 1))}; }
-QPoint Centre(QPoint cell) { return cell + QPoint(12, 12); }
-
-QImage Picture(const char* name)
-{
-    QImage picture;
-    LoadPicture(name, &picture);
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
-bool Shows(const QImage& window, QPoint cell, const QImage& picture)
-{
-    return window.copy(QRect(cell, picture.size())) == picture;
-}
-
-struct Board {
-    int yellow = 0, grey = 0, white = 0, cyan = 0, other = 0;
-};
-
-// What the cells show: yellow smileys and empty grey cells on the smiley side, white and
-// cyan faces on the mirror side.
-Board Read(const QImage& window)
-{
-    const QImage yellow = Picture("MYIMAGEU"), grey = Picture("MYIMAGEX");
-    const QImage white = Picture("IMAGEX"), cyan = Picture("IMAGEU");
-    Board board;
-    for (int c = 1; c <= 9; ++c) {
-        for (int h = 1; h <= c; ++h) {
-            const QPoint smiley = SmileyCell(c, h), mirror = MirrorCell(c, h);
-            Shows(window, smiley, yellow) ? ++board.yellow : Shows(window, smiley, grey) ? ++board.grey : ++board.other;
-            Shows(window, mirror, white) ? ++board.white : Shows(window, mirror, cyan) ? ++board.cyan : ++board.other;
-        }
-    }
-    return board;
-}
+using namespace board_view;
 
 // Screenshots until the board stops changing: a move with its reply takes a few seconds.
 QImage Settled(GameSession& game, const QString& name)

@@ -1,0 +1,70 @@
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "base/product.h"
+
+namespace {
+
+void Print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+CommandLineOutcome HandleCommandLine(int argc, char** argv)
+{
+    if (argc <= 1)
+        return {true, 0};
+
+    // A window-less application object, so the help text can name the program as it was started.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("glimmerjig"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A puzzle game: take smileys in turn; whoever takes the last one loses."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    const QString program = QStringLiteral("glimmerjig: ");
+    const QString hint = QStringLiteral(" Try 'glimmerjig --help'.\n");
+    if (!parser.parse(QCoreApplication::arguments())) {
+        Print(stderr, program + parser.errorText() + hint);
+        return {false, 2};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        Print(stderr, program + QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()) + hint);
+        return {false, 2};
+    }
+    if (parser.isSet(help)) {
+        Print(stdout, parser.helpText());
+        return {false, 0};
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("glimmerjig %1\n").arg(QString::fromLatin1(kProductVersion)));
+        return {false, 0};
+    }
+    return {true, 0};
+}
+
+bool HasDisplay()
+{
+    // A platform chosen by hand (offscreen, vnc, ...) is trusted to know what it needs.
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    std::fputs("glimmerjig: no graphical display to open a window on: neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
+               stderr);
+    return false;
+}

@@ -1,0 +1,58 @@
+#include "board_view.h"
+
+#include <QRect>
+#include <cmath>
+
+#include "assets/pictures.h"
+
+namespace board_view {
+
+int PxX(int units) { return static_cast<int>(std::floor(units * 1.5 + 0.5)); }
+int PxY(int units) { return static_cast<int>(std::floor(units * 13 / 8.0 + 0.5)); }
+
+QPoint SmileyCell(int column, int height) { return {PxX(55 + 17 * (9 - column)), PxY(148 - 16 * (height - 1))}; }
+QPoint MirrorCell(int column, int height) { return {PxX(55 + 17 * (column - 1)), PxY(4 + 16 * (height - 1))}; }
+
+QImage Picture(const char* name)
+{
+    QImage picture;
+    LoadPicture(name, &picture);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool Shows(const QImage& window, QPoint cell, const QImage& picture)
+{
+    return window.copy(QRect(cell, picture.size())) == picture;
+}
+
+Board Read(const QImage& window)
+{
+    const QImage yellow = Picture("MYIMAGEU"), grey = Picture("MYIMAGEX");
+    const QImage white = Picture("IMAGEX"), cyan = Picture("IMAGEU");
+    Board board;
+    for (int c = 1; c <= 9; ++c) {
+        for (int h = 1; h <= c; ++h) {
+            const QPoint smiley = SmileyCell(c, h), mirror = MirrorCell(c, h);
+            Shows(window, smiley, yellow) ? ++board.yellow : Shows(window, smiley, grey) ? ++board.grey : ++board.other;
+            Shows(window, mirror, white) ? ++board.white : Shows(window, mirror, cyan) ? ++board.cyan : ++board.other;
+        }
+    }
+    return board;
+}
+
+QImage FindWindow(const QImage& screen)
+{
+    const QImage smiley = Picture("MYIMAGEU");
+    const QRgb first = smiley.pixel(0, 0);
+    for (int y = 0; y + smiley.height() <= screen.height(); ++y) {
+        for (int x = 0; x + smiley.width() <= screen.width(); ++x) {
+            if (screen.pixel(x, y) != first || !Shows(screen, {x, y}, smiley))
+                continue;
+            const QPoint origin = QPoint(x, y) - SmileyCell(9, 9);
+            return screen.copy(origin.x(), origin.y(), kClientWidth, kClientHeight);
+        }
+    }
+    return {};
+}
+
+}  // namespace board_view

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+// Where the window's cells are and what they show, read from the pixels of its client area.
+namespace board_view {
+
+inline constexpr int kClientWidth = 317, kClientHeight = 271;
+
+int PxX(int units);
+int PxY(int units);
+QPoint SmileyCell(int column, int height);
+QPoint MirrorCell(int column, int height);
+inline QPoint Centre(QPoint cell) { return cell + QPoint(12, 12); }
+
+// A picture of the program's own, as RGB32 pixels.
+QImage Picture(const char* name);
+bool Shows(const QImage& window, QPoint cell, const QImage& picture);
+
+struct Board {
+    int yellow = 0, grey = 0, white = 0, cyan = 0, other = 0;
+};
+
+// What the cells show: yellow smileys and empty grey cells on the smiley side, white and
+// cyan faces on the mirror side.
+Board Read(const QImage& window);
+
+// The client area of the game window somewhere on a screen, found by its top-left smiley
+// (column 9, height 9, the first smiley in reading order); a null image when no smiley shows.
+QImage FindWindow(const QImage& screen);
+
+}  // namespace board_view

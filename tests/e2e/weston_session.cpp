@@ -1,0 +1,104 @@
+#include "weston_session.h"
+
+#include <QColorSpace>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+WestonSession::WestonSession()
+    : m_socket(QStringLiteral("glimmerjig-e2e-%1").arg(QCoreApplication::applicationPid()))
+{
+    m_weston.setProcessEnvironment(ClientEnvironment());
+}
+
+WestonSession::~WestonSession()
+{
+    Stop(m_game);
+    Stop(m_weston);
+}
+
+void WestonSession::Stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    // Weston ends its helper clients when it is asked to stop rather than killed.
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+QProcessEnvironment WestonSession::ClientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_SOCKET"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_socket);
+    return environment;
+}
+
+bool WestonSession::Start()
+{
+    if (!m_runtime.isValid() || !m_shots.isValid())
+        return false;
+    QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_weston.setProcessChannelMode(QProcess::MergedChannels);
+    m_weston.setStandardOutputFile(m_runtime.filePath(QStringLiteral("weston.log")));
+    // --debug lets the screenshooter in.
+    m_weston.start(QStringLiteral("weston"), {"--backend=headless-backend.so", "--socket=" + m_socket,
+                                               "--use-pixman", "--debug"});
+    if (!m_weston.waitForStarted(5000))
+        return false;
+    for (int i = 0; i < 100 && m_weston.state() == QProcess::Running; ++i) {
+        if (QFile::exists(m_runtime.filePath(m_socket)))
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+bool WestonSession::StartGame()
+{
+    QProcessEnvironment environment = ClientEnvironment();
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    m_game.setProcessEnvironment(environment);
+    // To a file: a pipe nobody reads would fill and stop the game.
+    m_game.setStandardErrorFile(m_runtime.filePath(QStringLiteral("game.log")));
+    m_game.setProgram(qEnvironmentVariable("GLIMMERJIG_EXECUTABLE", QStringLiteral(GLIMMERJIG_EXECUTABLE)));
+    m_game.start();
+    return m_game.waitForStarted(5000);
+}
+
+QImage WestonSession::Screenshot(const QString& name)
+{
+    QProcess shooter;
+    shooter.setProcessEnvironment(ClientEnvironment());
+    shooter.setWorkingDirectory(m_shots.path());
+    shooter.start(QStringLiteral("weston-screenshooter"), {});
+    shooter.waitForFinished(15000);
+
+    QDir shots(m_shots.path());
+    const QStringList files = shots.entryList({QStringLiteral("wayland-screenshot-*.png")}, QDir::Files);
+    if (files.isEmpty())
+        return {};
+    QImage screen = QImage(shots.filePath(files.first())).convertToFormat(QImage::Format_RGB32);
+    for (const QString& file : files)
+        shots.remove(file);
+
+    const QString folder = QStringLiteral(SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    screen.save(folder + '/' + name + QStringLiteral(".png"));
+    // Compare the pixels alone, as the program's pictures carry no colour space.
+    screen.setColorSpace(QColorSpace());
+    return screen;
+}
+
+QString WestonSession::GameProtocolLog() const
+{
+    QFile log(m_runtime.filePath(QStringLiteral("game.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+}

@@ -1,0 +1,114 @@
+// The program as a terminal user meets it: options, mistakes and a missing display.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int nExitCode = -1;
+    bool bCrashed = false;
+    QString out, err;
+};
+
+// Starts the program with the given arguments and display variables ("" leaves one unset).
+Outcome Start(const QStringList& arguments, const QString& display = {}, const QString& waylandDisplay = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    if (!waylandDisplay.isEmpty())
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay);
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(GLIMMERJIG_EXECUTABLE), arguments);
+    Outcome run;
+    if (!program.waitForFinished(20000)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.bCrashed = program.exitStatus() != QProcess::NormalExit;
+    run.nExitCode = program.exitCode();
+    run.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return run;
+}
+
+struct AnswerCase {
+    const char* name;
+    QStringList arguments;
+    const char* stdoutPattern;
+};
+
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.name; }
+
+// Answers need no display: every case runs with none.
+class AnswerTest : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(AnswerTest, AnswersOnStandardOutputAndExitsZero)
+{
+    const Outcome run = Start(GetParam().arguments);
+    EXPECT_FALSE(run.bCrashed);
+    EXPECT_EQ(run.nExitCode, 0);
+    EXPECT_TRUE(QRegularExpression(QString::fromLatin1(GetParam().stdoutPattern)).match(run.out).hasMatch())
+        << run.out.toStdString();
+    EXPECT_EQ(run.err.toStdString(), "");
+}
+
+const char* const kHelp = "^Usage: \\S*glimmerjig \\[options\\]\\n(.|\\n)*-h, --help(.|\\n)*-v, --version";
+const char* const kVersion = "^glimmerjig " GLIMMERJIG_VERSION "\\n$";
+
+INSTANTIATE_TEST_SUITE_P(Options, AnswerTest,
+                         testing::Values(AnswerCase{"Help", {"--help"}, kHelp}, AnswerCase{"H", {"-h"}, kHelp},
+                                         AnswerCase{"Version", {"--version"}, kVersion},
+                                         AnswerCase{"V", {"-v"}, kVersion},
+                                         AnswerCase{"HelpWins", {"--version", "--help"}, kHelp}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    QStringList arguments;
+    QString display, waylandDisplay;
+    int nExitCode;
+    const char* lastLinePattern;  // the program's own line, the last on standard error
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, SaysWhyInOneLineAndExitsWithItsCode)
+{
+    const RefusalCase& c = GetParam();
+    const Outcome run = Start(c.arguments, c.display, c.waylandDisplay);
+    EXPECT_FALSE(run.bCrashed);
+    EXPECT_EQ(run.nExitCode, c.nExitCode);
+    EXPECT_EQ(run.out.toStdString(), "");
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(QRegularExpression(QString::fromLatin1(c.lastLinePattern)).match(lines.last()).hasMatch())
+        << run.err.toStdString();
+    // Qt may warn before; the program itself writes exactly one line.
+    EXPECT_EQ(run.err.count(QStringLiteral("glimmerjig: ")), 1) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, RefusalTest,
+    testing::Values(RefusalCase{"UnknownLong", {"--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'.*--help"},
+                    RefusalCase{"UnknownShort", {"-x"}, {}, {}, 2, "^glimmerjig: .*'x'.*--help"},
+                    RefusalCase{"UnknownAfterHelp", {"--help", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
+                    RefusalCase{"Argument", {"board"}, {}, {}, 2, "^glimmerjig: .*'board'.*--help"},
+                    RefusalCase{"NoDisplay", {}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
+                    RefusalCase{"NoDisplayAfterSeparator", {"--"}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
+                    RefusalCase{"DeadX", {}, ":4097", {}, 1, "^glimmerjig: .*display could not be reached"},
+                    RefusalCase{"DeadWayland", {}, {}, "glimmerjig-no-such-socket", 1,
+                                "^glimmerjig: .*display could not be reached"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
