@@ -10,7 +10,8 @@
 
 #include "ui/cell_button.h"
 
-CGameDlg::CGameDlg(SoundOutput sound) : QDialog(nullptr), m_sound(sound), m_flow(*this)
+CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
+    : QDialog(nullptr), m_sound(sound), m_launch(launch), m_flow(*this)
 {
     CreateControls();
     // Icon 128, the 32 x 32 face with a transparent surround.

@@ -9,6 +9,7 @@
 #include "flow/game_flow.h"
 #include "flow/game_view.h"
 #include "ui/command_queue.h"
+#include "ui/launcher.h"
 #include "ui/sound_output.h"
 
 class CCellButton;
@@ -23,7 +24,8 @@ class CGameDlg : public QDialog, public IGameView {
     Q_OBJECT
 
 public:
-    explicit CGameDlg(SoundOutput sound = DefaultSoundOutput());
+    // The sound and the launcher are the real ones unless a test passes its own.
+    explicit CGameDlg(SoundOutput sound = DefaultSoundOutput(), LaunchFunction launch = LaunchTarget);
     ~CGameDlg() override;
 
     // The cell of the board cell (column, height) and the mirror that stands for it;
@@ -88,6 +90,7 @@ private:
     int SmileyCodeOf(const QObject* object) const;
 
     SoundOutput m_sound;
+    LaunchFunction m_launch;
     CCommandQueue m_commands;
     CGameFlow m_flow;
 

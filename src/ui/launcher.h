@@ -18,6 +18,7 @@ inline constexpr std::chrono::milliseconds kLauncherPatience{5000};
 // nullptr). Returns when the opener has ended, when patience has run out, or when the box
 // has been confirmed. Never ends what it started: the handler outlives the program.
 void LaunchTarget(QWidget* owner, std::string_view target);
+using LaunchFunction = void (*)(QWidget* owner, std::string_view target);
 
 // Runs xdg-open, found on PATH, with url as its one argument (no shell) and waits for its exit
 // status in a nested event loop, so the window goes on painting and taking input meanwhile.

@@ -1,0 +1,86 @@
+#include "ui/about_dlg.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/product.h"
+#include "help/help_texts.h"
+#include "ui/colorref.h"
+#include "ui/dialog_units.h"
+#include "ui/picture_text.h"
+
+bool g_bMailTo = false;
+
+namespace {
+
+constexpr int kWidth = 139;
+constexpr int kHeight = 164;
+
+// The credits sit inside a raised three-pixel frame and a sunken two-pixel edge, the frames of
+// the control they replace; the text scrolls in what is left.
+constexpr int kOuterFrame = 3;
+constexpr int kInnerEdge = 2;
+
+QFrame* Frame(QWidget* parent, int shape, int lineWidth)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(shape);
+    frame->setLineWidth(lineWidth);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(lineWidth, lineWidth, lineWidth, lineWidth);
+    return frame;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    // A small tool-window caption where the window system draws one.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString(20, QLatin1Char(' ')) + QStringLiteral("G  l  i  m  m  e  r  j  i  g"));
+    setFixedSize(dlu::X(kWidth), dlu::Y(kHeight));
+
+    m_mailTo = new QPushButton(QStringLiteral("mail to: ") + QString::fromLatin1(kContactEmail), this);
+    m_mailTo->setObjectName(QStringLiteral("ctl1119"));
+    m_mailTo->setGeometry(dlu::Rect(7, 143, 124, 14));
+    m_mailTo->setFocusPolicy(Qt::ClickFocus);
+    m_mailTo->setAutoDefault(false);
+    connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
+
+    QFrame* outer = Frame(this, QFrame::Panel | QFrame::Raised, kOuterFrame);
+    outer->setObjectName(QStringLiteral("ctl1121"));
+    outer->setGeometry(dlu::Rect(7, 7, 124, 133));
+    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge);
+    outer->layout()->addWidget(inner);
+    m_text = new CPictureText(inner);
+    m_text->setAccessibleName(QStringLiteral("credits"));
+    inner->layout()->addWidget(m_text);
+
+    m_text->SetText(CreditsText(), kTextSeparator);
+    m_text->SetSpeed(1, 0);
+    m_text->SetColor(0, Rgb(255, 0, 255));
+    m_text->SetColor(4, Rgb(0, 0, 255));
+    m_text->SetColor(1, Rgb(0, 0, 255));
+    m_text->SetColor(2, Rgb(255, 0, 0));
+    m_text->SetColor(3, Rgb(255, 0, 0));
+    m_text->SetBackground("Backi2");
+    m_text->Start();
+}
+
+void CAboutDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CAboutDlg::OnMailTo()
+{
+    g_bMailTo = true;
+    accept();
+}
