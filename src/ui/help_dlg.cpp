@@ -202,11 +202,14 @@ void CHelpDlg::DestroyPages()
     if (!PageOf(*m_tab, 0))
         return;
     m_tab->disconnect(this);
-    for (CHelpPage* page : g_pHelpPage)
-        page->StopText();
+    for (int i = 0; i < kHelpPageCount; ++i)
+        PageOf(*m_tab, i)->StopText();
     for (int i = kHelpPageCount - 1; i >= 0; --i) {
-        delete PageOf(*m_tab, i);
+        CHelpPage* page = PageOf(*m_tab, i);
+        auto& entry = g_pHelpPage[static_cast<std::size_t>(i)];
+        if (entry == page)
+            entry = nullptr;
         m_tab->setTabData(i, QVariant());
-        g_pHelpPage[static_cast<std::size_t>(i)] = nullptr;
+        delete page;
     }
 }

@@ -1,7 +1,6 @@
 #include "ui/text_frame.h"
 
 #include <QFrame>
-#include <QVBoxLayout>
 
 #include "ui/picture_text.h"
 
@@ -10,26 +9,29 @@ namespace {
 constexpr int kOuterFrame = 3;
 constexpr int kInnerEdge = 2;
 
-QFrame* Frame(QWidget* parent, int shape, int lineWidth)
+// Fixed geometry rather than a layout, so a page that is still hidden has its final sizes.
+QFrame* Frame(QWidget* parent, int shape, int lineWidth, const QRect& geometry)
 {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(shape);
     frame->setLineWidth(lineWidth);
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(lineWidth, lineWidth, lineWidth, lineWidth);
+    frame->setGeometry(geometry);
     return frame;
+}
+
+QRect Inside(const QWidget* frame, int margin)
+{
+    return frame->rect().adjusted(margin, margin, -margin, -margin);
 }
 
 }  // namespace
 
 CPictureText* FramedPictureText(QWidget* parent, const QRect& geometry, const QString& name)
 {
-    QFrame* outer = Frame(parent, QFrame::Panel | QFrame::Raised, kOuterFrame);
+    QFrame* outer = Frame(parent, QFrame::Panel | QFrame::Raised, kOuterFrame, geometry);
     outer->setObjectName(name);
-    outer->setGeometry(geometry);
-    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge);
-    outer->layout()->addWidget(inner);
+    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge, Inside(outer, kOuterFrame));
     auto* text = new CPictureText(inner);
-    inner->layout()->addWidget(text);
+    text->setGeometry(Inside(inner, kInnerEdge));
     return text;
 }
