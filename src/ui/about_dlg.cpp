@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/product.h"
 #include "help/help_texts.h"
@@ -23,13 +22,13 @@ constexpr int kHeight = 164;
 constexpr int kOuterFrame = 3;
 constexpr int kInnerEdge = 2;
 
-QFrame* Frame(QWidget* parent, int shape, int lineWidth)
+// A frame of the given shape filling rect, its contents inset by the frame's width.
+QFrame* Frame(QWidget* parent, int shape, int lineWidth, const QRect& rect)
 {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(shape);
     frame->setLineWidth(lineWidth);
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(lineWidth, lineWidth, lineWidth, lineWidth);
+    frame->setGeometry(rect);
     return frame;
 }
 
@@ -49,14 +48,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_mailTo->setAutoDefault(false);
     connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
 
-    QFrame* outer = Frame(this, QFrame::Panel | QFrame::Raised, kOuterFrame);
+    const QRect creditsRect = dlu::Rect(7, 7, 124, 133);
+    QFrame* outer = Frame(this, QFrame::Panel | QFrame::Raised, kOuterFrame, creditsRect);
     outer->setObjectName(QStringLiteral("ctl1121"));
-    outer->setGeometry(dlu::Rect(7, 7, 124, 133));
-    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge);
-    outer->layout()->addWidget(inner);
+    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge, outer->contentsRect());
     m_text = new CPictureText(inner);
+    m_text->setGeometry(inner->contentsRect());
     m_text->setAccessibleName(QStringLiteral("credits"));
-    inner->layout()->addWidget(m_text);
 
     m_text->SetText(CreditsText(), kTextSeparator);
     m_text->SetSpeed(1, 0);
