@@ -113,6 +113,7 @@ void CPictureText::SetRunning(bool run)
         StartTimer();
     } else {
         m_timer.stop();
+        update();  // the frame where it stopped, should a tick have skipped its repaint
     }
 }
 
@@ -153,7 +154,7 @@ void CPictureText::paintEvent(QPaintEvent* event)
     const QImage& frame = ComposeFrame(area);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), frame);
+    painter.drawImage(event->rect(), frame, event->rect());
 }
 
 CPictureText::TextStyle CPictureText::DefaultStyle() const

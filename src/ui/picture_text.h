@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QImage>
 #include <QWidget>
@@ -28,6 +29,9 @@ class CPictureText : public QWidget {
     Q_OBJECT
 
 public:
+    // Ticks closer together than this repaint only every so often.
+    static constexpr int kFramePeriodMs = 16;
+
     explicit CPictureText(QWidget* parent = nullptr);
     ~CPictureText() override;
 
@@ -120,4 +124,6 @@ private:
     QRect m_rcArea;                // the column the latest tick composed
     QImage m_imgTiled;             // the tile repeated over the client size
     QImage m_imgFrame;             // reused by ComposeFrame
+    QElapsedTimer m_paintClock;    // since the latest repaint a tick asked for
+    QRect m_rcComposed;            // where m_imgFrame may show more than the tile
 };

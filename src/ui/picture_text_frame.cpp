@@ -27,23 +27,31 @@ const QImage& CPictureText::ComposeFrame(const QRect& area)
         }
         return m_bmpCanvas;
     }
-    if (m_imgTiled.size() != size())
+    bool whole = false;
+    if (m_imgTiled.size() != size()) {
         TileBackground();
-    if (m_imgFrame.size() != size() || m_imgFrame.format() != QImage::Format_RGB32)
+        whole = true;
+    }
+    if (m_imgFrame.size() != size() || m_imgFrame.format() != QImage::Format_RGB32) {
         m_imgFrame = QImage(size(), QImage::Format_RGB32);
+        whole = true;
+    }
     if (m_imgFrame.isNull())
         return m_imgFrame;
-    std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
-    if (m_bmpCanvas.size() != size())
-        return m_imgFrame;
-    const QRect part = area.intersected(m_imgFrame.rect());
+    const bool withCanvas = m_bmpCanvas.size() == size();
+    const QRect part = withCanvas ? area.intersected(m_imgFrame.rect()) : QRect();
+    // Outside the area the frame shows the tile alone. The tile is laid anew everywhere only
+    // when an earlier composition reached beyond this area; a tick's column never shrinks, so
+    // scrolling rebuilds the column alone.
+    if (whole || !part.contains(m_rcComposed))
+        std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
+    m_rcComposed = part;
     for (int y = part.top(); y <= part.bottom(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y));
+        const auto* tile = reinterpret_cast<const QRgb*>(m_imgTiled.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(m_imgFrame.scanLine(y));
-        for (int x = part.left(); x <= part.right(); ++x) {
-            if (from[x] != key)
-                to[x] = from[x];
-        }
+        for (int x = part.left(); x <= part.right(); ++x)
+            to[x] = from[x] != key ? from[x] : tile[x];
     }
     return m_imgFrame;
 }

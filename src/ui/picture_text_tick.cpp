@@ -49,10 +49,19 @@ void CPictureText::Tick()
             m_nScrolled = 0;
         }
     }
+    // A fresh canvas replaces whatever the control showed; after that only the column changes.
+    const bool fresh = m_bmpCanvas.size() != size();
     QRect column = ContentColumn();
     ScrollStep(column, bNewLine);
     m_rcArea = column;
-    update();
+    if (fresh) {
+        update();
+    } else if (!m_paintClock.isValid() || m_paintClock.elapsed() >= kFramePeriodMs) {
+        // No screen shows more than about 60 frames a second: faster ticks move the text on
+        // without repainting each step; the next repaint shows where it has got to.
+        update(column);
+        m_paintClock.start();
+    }
 }
 
 QRect CPictureText::ContentColumn() const
