@@ -53,14 +53,15 @@ bool GameSession::Start()
     return true;
 }
 
-void GameSession::Click(QPoint client)
+void GameSession::Click(QPoint client, int button)
 {
-    ClickScreen(m_origin + client);
+    ClickScreen(m_origin + client, button);
 }
 
-void GameSession::ClickScreen(QPoint screen)
+void GameSession::ClickScreen(QPoint screen, int button)
 {
-    Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+    Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click",
+             QString::number(button)});
 }
 
 void GameSession::Key(const char* key)

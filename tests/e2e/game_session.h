@@ -18,8 +18,8 @@ public:
     bool Start();
 
     // Client-area pixels; no window manager runs, so the client is the window.
-    void Click(QPoint client);
-    void ClickScreen(QPoint screen);
+    void Click(QPoint client, int button = 1);  // 1 left, 3 right
+    void ClickScreen(QPoint screen, int button = 1);
     void Key(const char* key);
     // The window's client area as it is on the screen now, also saved as <name>.png
     // in the screenshot folder.

@@ -20,12 +20,6 @@ constexpr int kTabX[] = {30, 90, 135, 178, 216, 258, 305, 350};
 constexpr int kTabY = 12;
 const QPoint kGoTo(158 + 79, 263 + 11);
 
-// A desktop of the test's own, on the display the test runs on, so the game can reach it.
-class DesktopOnThisDisplay : public CTestDesktop {
-public:
-    explicit DesktopOnThisDisplay(QByteArray display = qgetenv("DISPLAY")) { Set("DISPLAY", display); }
-};
-
 class HelpTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(game.Start()); }
@@ -36,7 +30,7 @@ protected:
         return game.WaitForWindow(kHelpSize, 10000);
     }
 
-    DesktopOnThisDisplay desktop;  // before the game, which takes its environment
+    CTestDesktop desktop{qgetenv("DISPLAY")};  // before the game, which takes its environment
     GameSession game;
 };
 

@@ -19,7 +19,7 @@ void WriteFile(const QString& path, const QByteArray& text, bool executable)
 
 }  // namespace
 
-CTestDesktop::CTestDesktop()
+CTestDesktop::CTestDesktop(const QByteArray& display)
 {
     for (const char* dir : {"data/applications", "config", "system", "runtime"})
         QDir(m_dir.path()).mkpath(QString::fromLatin1(dir));
@@ -29,7 +29,7 @@ CTestDesktop::CTestDesktop()
     Set("XDG_DATA_DIRS", QFile::encodeName(Path("system")));
     Set("XDG_CONFIG_DIRS", QFile::encodeName(Path("system")));
     Set("XDG_RUNTIME_DIR", QFile::encodeName(Path("runtime")));
-    Set("DISPLAY", ":65535");
+    Set("DISPLAY", display);
     Set("BROWSER", "false");
     Set("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(Path("no-bus")));
     for (const char* name : {"XDG_CURRENT_DESKTOP", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",

@@ -13,7 +13,9 @@
 // tests that the variable is set). What happens is decided by the handlers registered here.
 class CTestDesktop {
 public:
-    CTestDesktop();
+    // The display xdg-open is told of: by default one that need not exist, which is enough for
+    // it; a test that starts the game passes the display the game should open its window on.
+    explicit CTestDesktop(const QByteArray& display = ":65535");
     ~CTestDesktop();
     CTestDesktop(const CTestDesktop&) = delete;
     CTestDesktop& operator=(const CTestDesktop&) = delete;

@@ -1,0 +1,43 @@
+// The About box as a player meets it: from the window menu, scrolling its credits, and its
+// mail button handing the mail link to the desktop before the game ends.
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include "base/product.h"
+#include "board_view.h"
+#include "game_session.h"
+#include "test_desktop.h"
+
+namespace {
+
+using namespace board_view;
+
+const QSize kAboutSize(209, 267);
+const QRect kCredits(16, 16, 176, 206);  // inside the box's frames
+const QPoint kMailButton(11 + 93, 232 + 11);
+
+TEST(AboutTest, CreditsScrollAndTheMailButtonHandsOverTheMailLink)
+{
+    CTestDesktop desktop(qgetenv("DISPLAY"));
+    desktop.RegisterHandler();
+    GameSession game;
+    ASSERT_TRUE(game.Start());
+
+    game.Click(Centre(SmileyCell(5, 2)), 3);
+    game.Key("Up");  // the last item, About
+    game.Key("Return");
+    const QRect about = game.WaitForWindow(kAboutSize, 10000);
+    ASSERT_FALSE(about.isEmpty()) << "no About box";
+    const QRect credits = kCredits.translated(about.topLeft());
+    QThread::msleep(1000);  // the first picture comes up after 0.6 s of tile
+    const QImage before = game.ScreenshotOf(credits, QStringLiteral("about-credits-a"));
+    QThread::msleep(300);
+    EXPECT_NE(game.ScreenshotOf(credits, QStringLiteral("about-credits-b")), before) << "the credits stand still";
+
+    game.ClickScreen(about.topLeft() + kMailButton);
+    EXPECT_EQ(game.WaitForExit(15000), 0);
+    EXPECT_EQ(desktop.Recorded(), QStringLiteral("mailto:") + QString::fromLatin1(kContactEmail) +
+                                      QStringLiteral("?subject=About%20Game%20Glimmerjig"));
+}
+
+}  // namespace
