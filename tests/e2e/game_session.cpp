@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QThread>
 
 #include "board_view.h"
 
@@ -24,6 +25,13 @@ GameSession::~GameSession()
         m_game.kill();
         m_game.waitForFinished(5000);
     }
+}
+
+void GameSession::AddEnvironment(const QProcessEnvironment& variables)
+{
+    QProcessEnvironment environment = m_game.processEnvironment();
+    environment.insert(variables);
+    m_game.setProcessEnvironment(environment);
 }
 
 QString GameSession::Xdotool(const QStringList& arguments)
@@ -74,6 +82,19 @@ QImage GameSession::Screenshot(const QString& name)
     // The file says sRGB, the program's pictures say nothing: compare the pixels alone.
     pixels.setColorSpace(QColorSpace());
     return pixels;
+}
+
+QImage GameSession::SettledScreenshot(const QString& name)
+{
+    QImage last = Screenshot(name);
+    for (int i = 0; i < 40; ++i) {
+        QThread::msleep(750);
+        QImage now = Screenshot(name);
+        if (now == last)
+            return now;
+        last = now;
+    }
+    return last;
 }
 
 int GameSession::WaitForExit(int milliseconds)

@@ -13,8 +13,13 @@ public:
     GameSession();
     ~GameSession();
 
+    // Variables the game gets besides this process's own; before Start.
+    void AddEnvironment(const QProcessEnvironment& variables);
     // Starts the game and waits for its window; false when it did not appear.
     bool Start();
+    qint64 ProcessId() const { return m_game.processId(); }
+    // Where the client area's top-left pixel is on the screen.
+    QPoint Origin() const { return m_origin; }
 
     // Client-area pixels; no window manager runs, so the client is the window.
     void Click(QPoint client);
@@ -22,6 +27,8 @@ public:
     // The window's client area as it is on the screen now, also saved as <name>.png
     // in the screenshot folder.
     QImage Screenshot(const QString& name);
+    // Screenshots until the window stops changing: a move with its reply takes a few seconds.
+    QImage SettledScreenshot(const QString& name);
     // Exit code, or -1 when the game is still running after the timeout.
     int WaitForExit(int milliseconds);
 
