@@ -2,6 +2,7 @@
 // Python client, against what the screen shows; and the board played from the keyboard.
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -90,6 +91,20 @@ void ExpectCellsSayWhatTheyShow(const Tree& tree, QPoint origin, const QImage& w
     }
 }
 
+// The window's controls are all showing, lie inside it and have names; a plain frame, which
+// only draws a border, may go without.
+void ExpectOnlyShowingNamedControls(const Tree& tree, size_t window)
+{
+    const QRect area = tree[window].extents;
+    for (size_t i = window + 1; i < tree.size() && tree[i].depth > tree[window].depth; ++i) {
+        const Accessible& node = tree[i];
+        const std::string what = node.role + " \"" + node.name + '"';
+        EXPECT_TRUE(node.name.size() > 0 || node.role == "frame") << what;
+        EXPECT_TRUE(node.Has("showing") && node.Has("visible")) << what;
+        EXPECT_TRUE(area.contains(node.extents)) << what;
+    }
+}
+
 class AccessibilityTest : public testing::Test {
 protected:
     void SetUp() override
@@ -120,7 +135,7 @@ protected:
     GameSession game;
 };
 
-TEST_F(AccessibilityTest, StartTreeShowsOnlyVisibleNamedControlsAndCellsSayWhatTheyShow)
+TEST_F(AccessibilityTest, StartTreeShowsOnlyShowingNamedControlsAndCellsSayWhatTheyShow)
 {
     const QImage window = game.SettledScreenshot(QStringLiteral("a11y-start"));
     const Tree tree = bus.ReadTree(game.ProcessId());
@@ -128,16 +143,8 @@ TEST_F(AccessibilityTest, StartTreeShowsOnlyVisibleNamedControlsAndCellsSayWhatT
     EXPECT_EQ(tree[0].role, "application");
     EXPECT_EQ(tree[1].role, "dialog");
     EXPECT_EQ(tree[1].name, "Glimmerjig");
-    const QRect client(game.Origin(), QSize(kClientWidth, kClientHeight));
-    EXPECT_EQ(tree[1].extents, client);
-    for (const Accessible& node : tree) {
-        if (!IsControl(node))
-            continue;
-        const std::string what = node.role + " \"" + node.name + '"';
-        EXPECT_FALSE(node.name.empty()) << what;
-        EXPECT_TRUE(node.Has("showing") && node.Has("visible")) << what;
-        EXPECT_TRUE(client.contains(node.extents)) << what;
-    }
+    EXPECT_EQ(tree[1].extents, QRect(game.Origin(), QSize(kClientWidth, kClientHeight)));
+    ExpectOnlyShowingNamedControls(tree, 1);
     ExpectCellsSayWhatTheyShow(tree, game.Origin(), window);
 }
 
@@ -175,6 +182,31 @@ TEST_F(AccessibilityTest, TabAndArrowsReachASmileyAndSpaceTakesIt)
     tree = WaitForFocus(IsSmileyName);
     EXPECT_TRUE(IsSmileyName(FocusedName(tree))) << FocusedName(tree);
     ExpectCellsSayWhatTheyShow(tree, game.Origin(), after);
+}
+
+TEST_F(AccessibilityTest, AboutBoxIsNamedInWordsAndShowsOnlyShowingNamedControls)
+{
+    game.SettledScreenshot(QStringLiteral("a11y-setup"));
+    // The window menu, from a click on the window between its panel and the board; its
+    // About item by the item's mnemonic.
+    game.Click({PxX(51), PxY(100)}, 3);
+    game.Key("a");
+    Tree tree;
+    const QDeadlineTimer deadline(5000);
+    do {
+        tree = bus.ReadTree(game.ProcessId());
+    } while (std::count_if(tree.begin(), tree.end(), [](const Accessible& node) { return node.depth == 1; }) < 2 &&
+             !deadline.hasExpired());
+    const auto about = std::find_if(tree.begin(), tree.end(), [](const Accessible& node) {
+        return node.depth == 1 && node.Has("active");
+    });
+    ASSERT_NE(about, tree.end());
+    EXPECT_EQ(about->role, "dialog");
+    EXPECT_EQ(about->name, "About Glimmerjig");
+    ExpectOnlyShowingNamedControls(tree, static_cast<size_t>(about - tree.begin()));
+    const auto mail = std::find_if(about, tree.end(), [](const Accessible& node) { return node.role == "push button"; });
+    ASSERT_NE(mail, tree.end());
+    EXPECT_EQ(mail->name.rfind("mail to: ", 0), 0u) << mail->name;
 }
 
 }  // namespace

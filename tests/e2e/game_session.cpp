@@ -59,10 +59,11 @@ bool GameSession::Start()
     return true;
 }
 
-void GameSession::Click(QPoint client)
+void GameSession::Click(QPoint client, int button)
 {
     const QPoint screen = m_origin + client;
-    Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+    Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click",
+             QString::number(button)});
 }
 
 void GameSession::Key(const char* key)

@@ -21,8 +21,9 @@ public:
     // Where the client area's top-left pixel is on the screen.
     QPoint Origin() const { return m_origin; }
 
-    // Client-area pixels; no window manager runs, so the client is the window.
-    void Click(QPoint client);
+    // Client-area pixels; no window manager runs, so the client is the window. Button 1 is
+    // the left button, 3 the right.
+    void Click(QPoint client, int button = 1);
     void Key(const char* key);
     // The window's client area as it is on the screen now, also saved as <name>.png
     // in the screenshot folder.
