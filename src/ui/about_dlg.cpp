@@ -1,15 +1,14 @@
 #include "ui/about_dlg.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/product.h"
 #include "help/help_texts.h"
 #include "ui/colorref.h"
 #include "ui/dialog_units.h"
 #include "ui/picture_text.h"
+#include "ui/text_frame.h"
 
 bool g_bMailTo = false;
 
@@ -17,21 +16,6 @@ namespace {
 
 constexpr int kWidth = 139;
 constexpr int kHeight = 164;
-
-// The credits sit inside a raised three-pixel frame and a sunken two-pixel edge, the frames of
-// the control they replace; the text scrolls in what is left.
-constexpr int kOuterFrame = 3;
-constexpr int kInnerEdge = 2;
-
-QFrame* Frame(QWidget* parent, int shape, int lineWidth)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(shape);
-    frame->setLineWidth(lineWidth);
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(lineWidth, lineWidth, lineWidth, lineWidth);
-    return frame;
-}
 
 }  // namespace
 
@@ -51,14 +35,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_mailTo->setAutoDefault(false);
     connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
 
-    QFrame* outer = Frame(this, QFrame::Panel | QFrame::Raised, kOuterFrame);
-    outer->setObjectName(QStringLiteral("ctl1121"));
-    outer->setGeometry(dlu::Rect(7, 7, 124, 133));
-    QFrame* inner = Frame(outer, QFrame::Panel | QFrame::Sunken, kInnerEdge);
-    outer->layout()->addWidget(inner);
-    m_text = new CPictureText(inner);
+    m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), QStringLiteral("ctl1121"));
     m_text->setAccessibleName(QStringLiteral("credits"));
-    inner->layout()->addWidget(m_text);
 
     m_text->SetText(CreditsText(), kTextSeparator);
     m_text->SetSpeed(1, 0);

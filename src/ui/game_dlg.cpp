@@ -46,6 +46,7 @@ void CGameDlg::ConnectCommands()
         connect(m_sizeButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.NewGame(i + 4); }); });
     for (int i = 0; i < 3; ++i)
         connect(m_levelButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.OnLevel(i + 1); }); });
+    connect(m_help, &QAbstractButton::clicked, this, [this] { Run([this] { OnHelp(); }); });
     connect(m_demo, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnDemo(); }); });
     connect(m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
     connect(m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });

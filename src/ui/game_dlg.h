@@ -73,6 +73,9 @@ private:
     void CloseAfterCommand();
     // The About command: the credits box, then the mail launch when it was asked for.
     void OnAbout();
+    // The Help command: the help window with its looping cue, then the mail or web launch
+    // when one was asked for.
+    void OnHelp();
     // Input during the demo only ends it: the key or click is used up, except Esc, which
     // goes on to close the window.
     bool EndsTheDemo(const QEvent* event) const;

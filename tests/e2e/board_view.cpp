@@ -55,4 +55,16 @@ QImage FindWindow(const QImage& screen)
     return {};
 }
 
+testing::AssertionResult IsStartBoard(const QImage& window)
+{
+    const Board board = Read(window);
+    const bool tools = Shows(window, {PxX(1), PxY(1)}, Picture("HELPU")) &&
+                       Shows(window, {PxX(26), PxY(1)}, Picture("SOUNDU"));
+    if (board.yellow == 45 && board.white == 45 && board.other == 0 && tools)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << board.yellow << " yellow, " << board.white << " white, "
+                                       << board.other << " other cells; tool buttons "
+                                       << (tools ? "shown" : "missing");
+}
+
 }  // namespace board_view

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <gtest/gtest.h>
 
 // Where the window's cells are and what they show, read from the pixels of its client area.
 namespace board_view {
@@ -25,6 +26,10 @@ struct Board {
 // What the cells show: yellow smileys and empty grey cells on the smiley side, white and
 // cyan faces on the mirror side.
 Board Read(const QImage& window);
+
+// The start of a game of size 9: 45 yellow smileys, 45 white mirrors, the Help and Sound
+// buttons in their places.
+testing::AssertionResult IsStartBoard(const QImage& window);
 
 // The client area of the game window somewhere on a screen, found by its top-left smiley
 // (column 9, height 9, the first smiley in reading order); a null image when no smiley shows.

@@ -2,6 +2,7 @@
 
 #include <QColorSpace>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QThread>
@@ -61,7 +62,11 @@ bool GameSession::Start()
 
 void GameSession::Click(QPoint client, int button)
 {
-    const QPoint screen = m_origin + client;
+    ClickScreen(m_origin + client, button);
+}
+
+void GameSession::ClickScreen(QPoint screen, int button)
+{
     Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()), "click",
              QString::number(button)});
 }
@@ -73,11 +78,16 @@ void GameSession::Key(const char* key)
 
 QImage GameSession::Screenshot(const QString& name)
 {
+    return ScreenshotOf(QRect(m_origin, QSize(board_view::kClientWidth, board_view::kClientHeight)), name);
+}
+
+QImage GameSession::ScreenshotOf(const QRect& area, const QString& name)
+{
     const QString folder = QStringLiteral(SCREENSHOT_DIR);
     QDir().mkpath(folder);
     const QString path = folder + '/' + name + QStringLiteral(".png");
     QProcess::execute(QStringLiteral("import"), {"-window", "root", path});
-    const QImage window = QImage(path).copy(m_origin.x(), m_origin.y(), board_view::kClientWidth, board_view::kClientHeight);
+    const QImage window = QImage(path).copy(area);
     window.save(folder + '/' + name + QStringLiteral("-window.png"));
     QImage pixels = window.convertToFormat(QImage::Format_RGB32);
     // The file says sRGB, the program's pictures say nothing: compare the pixels alone.
@@ -103,4 +113,40 @@ int GameSession::WaitForExit(int milliseconds)
     if (!m_game.waitForFinished(milliseconds))
         return -1;
     return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
+}
+
+QRect GameSession::WaitForWindow(QSize size, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QString found = Xdotool({"search", "--onlyvisible", "--pid", QString::number(m_game.processId()),
+                                       "--name", "^Glimmerjig$"});
+        for (const QString& id : found.split('\n', Qt::SkipEmptyParts)) {
+            const QString geometry = Xdotool({"getwindowgeometry", "--shell", id});
+            const auto value = [&geometry](const char* name) {
+                return QRegularExpression(QStringLiteral("(?m)^%1=(-?\\d+)").arg(QLatin1String(name)))
+                    .match(geometry).captured(1).toInt();
+            };
+            const QRect window(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+            if (window.size() == size) {
+                Xdotool({"windowfocus", "--sync", id});
+                return window;
+            }
+        }
+        QThread::msleep(100);
+    } while (clock.elapsed() < milliseconds);
+    return {};
+}
+
+bool GameSession::StillShows(QSize size, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        if (WaitForWindow(size, 0).isEmpty())
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
 }

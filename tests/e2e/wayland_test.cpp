@@ -44,12 +44,7 @@ TEST_F(WaylandTest, StartBoardShowsYellowSmileysAndWhiteMirrors)
 {
     const QImage window = SettledWindow();
     ASSERT_FALSE(window.isNull()) << "no board on the screen";
-    const Board board = Read(window);
-    EXPECT_EQ(board.yellow, 45);
-    EXPECT_EQ(board.white, 45);
-    EXPECT_EQ(board.other, 0);
-    EXPECT_TRUE(Shows(window, {PxX(1), PxY(1)}, Picture("HELPU")));
-    EXPECT_TRUE(Shows(window, {PxX(26), PxY(1)}, Picture("SOUNDU")));
+    EXPECT_TRUE(IsStartBoard(window));
 }
 
 // The compositor finds the desktop entry, and through it the icon, by the application id.

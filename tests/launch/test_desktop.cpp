@@ -23,6 +23,7 @@ CTestDesktop::CTestDesktop()
 {
     for (const char* dir : {"data/applications", "config", "system", "runtime"})
         QDir(m_dir.path()).mkpath(QString::fromLatin1(dir));
+    QFile::setPermissions(Path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     Set("XDG_DATA_HOME", QFile::encodeName(Path("data")));
     Set("XDG_CONFIG_HOME", QFile::encodeName(Path("config")));
     Set("XDG_DATA_DIRS", QFile::encodeName(Path("system")));

@@ -3,7 +3,7 @@
 #include "assets/cues.h"
 #include "audio_test_main.h"
 #include "base/sound_switch.h"
-#include "sound/cue_bank.h"
+#include "disk_output.h"
 #include "sound/cue_player.h"
 #include "wave_reader.h"
 
@@ -20,18 +20,6 @@ using std::chrono::milliseconds;
 namespace {
 
 const std::string g_output = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".raw";
-constexpr std::size_t kFrameBytes = 4;   // 16-bit stereo
-constexpr std::size_t kBufferBytes = 240 * kFrameBytes;
-
-std::vector<std::uint8_t> Converted(int id)
-{
-    SDL_AudioSpec device{};
-    device.format = AUDIO_S16SYS;
-    device.channels = 2;
-    device.freq = 48000;
-    const auto bytes = CueBytes(id);
-    return DecodeWave(bytes.data(), bytes.size(), device).value_or(std::vector<std::uint8_t>{});
-}
 
 long SourceFrames(int id)
 {
@@ -51,26 +39,12 @@ std::vector<std::uint8_t> OutputSince(std::size_t from)
     return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
 }
 
-std::size_t Find(const std::vector<std::uint8_t>& haystack, const std::vector<std::uint8_t>& needle,
-                 std::size_t from = 0)
-{
-    const auto at = std::search(haystack.begin() + static_cast<long>(from), haystack.end(),
-                                needle.begin(), needle.end());
-    return static_cast<std::size_t>(at - haystack.begin());
-}
-
-bool Silent(const std::vector<std::uint8_t>& bytes, std::size_t begin, std::size_t end)
-{
-    return std::all_of(bytes.begin() + static_cast<long>(begin), bytes.begin() + static_cast<long>(end),
-                       [](std::uint8_t b) { return b == 0; });
-}
-
 TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
 {
     for (int id : {244, 246, 243}) {
         SCOPED_TRACE(id);
         g_bSound = true;
-        const auto cue = Converted(id);
+        const auto cue = DeviceSamples(id);
         const double expectedFrames = static_cast<double>(SourceFrames(id)) * 48000.0 /
                                       (id == 244 ? 11025.0 : 8000.0);
         EXPECT_NEAR(static_cast<double>(cue.size() / kFrameBytes), expectedFrames, 2.0);
@@ -90,8 +64,8 @@ TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
 TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
 {
     g_bSound = true;
-    const auto loop = Converted(245);
-    const auto click = Converted(244);
+    const auto loop = DeviceSamples(245);
+    const auto click = DeviceSamples(244);
     ASSERT_FALSE(loop.empty());
     const std::size_t before = ReadFile(g_output).size();
     PlayCue(245);

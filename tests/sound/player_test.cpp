@@ -107,10 +107,13 @@ TEST(PlayCue, OneShotBlocksForItsLength)
         PlayCue(id);
         const auto after = Clock::now();
         ASSERT_TRUE(g_bSound) << id;
-        EXPECT_NEAR(Ms(after - before), Ms(CueLength(id)), 15.0) << id;
+        // Never back before the cue has played; the upper bound only catches a wait far too
+        // long, so a busy machine does not fail it.
+        EXPECT_GE(Ms(after - before), Ms(CueLength(id)) - 1.0) << id;
+        EXPECT_LT(Ms(after - before), Ms(CueLength(id)) + 250.0) << id;
         const CueTimes times = LatestCueTimes();
         ASSERT_NE(times.first, Clock::time_point{}) << id;
-        EXPECT_LT(times.first - times.start, milliseconds(15)) << id;
+        EXPECT_LT(times.first - times.start, milliseconds(100)) << id;
     }
 }
 

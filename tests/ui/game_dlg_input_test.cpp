@@ -204,7 +204,7 @@ TEST_F(GameDlgInputTest, EnterDoesNothingAndEscCloses)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeAndCloseWithoutBlocking)
+TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)
 {
     OpenWindowMenu();
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -212,8 +212,9 @@ TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeAndCloseWithoutBlocking)
     QStringList items;
     for (QAction* action : menu->actions())
         items << action->text();
-    EXPECT_EQ(items, (QStringList{QStringLiteral("&Minimize"), QStringLiteral("&Close")}));
-    menu->actions().last()->trigger();
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Minimize"), QStringLiteral("&Close"), QString(),
+                                  QStringLiteral("&About Game   G l i m m e r j i g...")}));
+    menu->actions().at(1)->trigger();
     menu->close();
     EXPECT_FALSE(dialog.isVisible());
 }
