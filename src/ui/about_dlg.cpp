@@ -24,6 +24,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     // A small tool-window caption where the window system draws one.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString(20, QLatin1Char(' ')) + QStringLiteral("G  l  i  m  m  e  r  j  i  g"));
+    // The caption's spaced letters would be spelled out one by one.
+    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kProductName));
     setFixedSize(dlu::X(kWidth), dlu::Y(kHeight));
 
     m_mailTo = new QPushButton(QStringLiteral("mail to: ") + QString::fromLatin1(kContactEmail), this);

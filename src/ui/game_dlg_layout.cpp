@@ -56,6 +56,8 @@ CCellButton* Cell(QWidget* parent, const char* caption, int id, QPoint origin)
 void CGameDlg::CreateControls()
 {
     setWindowTitle(QStringLiteral("Glimmerjig"));
+    // A minimised window is named by its icon text: without it screen readers call it nothing.
+    setWindowIconText(windowTitle());
     setFixedSize(dlu::X(kDialogWidth), dlu::Y(kDialogHeight));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

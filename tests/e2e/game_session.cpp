@@ -28,6 +28,13 @@ GameSession::~GameSession()
     }
 }
 
+void GameSession::AddEnvironment(const QProcessEnvironment& variables)
+{
+    QProcessEnvironment environment = m_game.processEnvironment();
+    environment.insert(variables);
+    m_game.setProcessEnvironment(environment);
+}
+
 QString GameSession::Xdotool(const QStringList& arguments)
 {
     QProcess xdotool;
@@ -86,6 +93,19 @@ QImage GameSession::ScreenshotOf(const QRect& area, const QString& name)
     // The file says sRGB, the program's pictures say nothing: compare the pixels alone.
     pixels.setColorSpace(QColorSpace());
     return pixels;
+}
+
+QImage GameSession::SettledScreenshot(const QString& name)
+{
+    QImage last = Screenshot(name);
+    for (int i = 0; i < 40; ++i) {
+        QThread::msleep(750);
+        QImage now = Screenshot(name);
+        if (now == last)
+            return now;
+        last = now;
+    }
+    return last;
 }
 
 int GameSession::WaitForExit(int milliseconds)

@@ -14,16 +14,24 @@ public:
     GameSession();
     ~GameSession();
 
+    // Variables the game gets besides this process's own; before Start.
+    void AddEnvironment(const QProcessEnvironment& variables);
     // Starts the game and waits for its window; false when it did not appear.
     bool Start();
+    qint64 ProcessId() const { return m_game.processId(); }
+    // Where the client area's top-left pixel is on the screen.
+    QPoint Origin() const { return m_origin; }
 
-    // Client-area pixels; no window manager runs, so the client is the window.
-    void Click(QPoint client, int button = 1);  // 1 left, 3 right
+    // Client-area pixels; no window manager runs, so the client is the window. Button 1 is
+    // the left button, 3 the right.
+    void Click(QPoint client, int button = 1);
     void ClickScreen(QPoint screen, int button = 1);
     void Key(const char* key);
     // The window's client area as it is on the screen now, also saved as <name>.png
     // in the screenshot folder.
     QImage Screenshot(const QString& name);
+    // Screenshots until the window stops changing: a move with its reply takes a few seconds.
+    QImage SettledScreenshot(const QString& name);
     // That part of the screen as it is now, also saved as <name>.png.
     QImage ScreenshotOf(const QRect& area, const QString& name);
 

@@ -1,5 +1,4 @@
 // A player's view of the real game: the window on an X display, clicked and read back.
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include "board_view.h"
@@ -8,20 +7,6 @@
 namespace {
 
 using namespace board_view;
-
-// Screenshots until the board stops changing: a move with its reply takes a few seconds.
-QImage Settled(GameSession& game, const QString& name)
-{
-    QImage last = game.Screenshot(name);
-    for (int i = 0; i < 40; ++i) {
-        QThread::msleep(750);
-        QImage now = game.Screenshot(name);
-        if (now == last)
-            return now;
-        last = now;
-    }
-    return last;
-}
 
 class PlayTest : public testing::Test {
 protected:
@@ -35,7 +20,7 @@ protected:
 
 TEST_F(PlayTest, StartBoardShowsYellowSmileysAndWhiteMirrorsAndEscQuits)
 {
-    const QImage window = Settled(game, QStringLiteral("start"));
+    const QImage window = game.SettledScreenshot(QStringLiteral("start"));
     EXPECT_TRUE(IsStartBoard(window));
     EXPECT_EQ(window.pixelColor(316, 150), QColor(192, 192, 192));
 
@@ -46,7 +31,7 @@ TEST_F(PlayTest, StartBoardShowsYellowSmileysAndWhiteMirrorsAndEscQuits)
 TEST_F(PlayTest, SizeFourLeavesTheLeftColumnsEmpty)
 {
     game.Click({PxX(12) + 10, PxY(70) + 10});
-    const QImage window = Settled(game, QStringLiteral("size4"));
+    const QImage window = game.SettledScreenshot(QStringLiteral("size4"));
     for (int c = 1; c <= 9; ++c)
         for (int h = 1; h <= c; ++h)
             EXPECT_TRUE(Shows(window, SmileyCell(c, h), Picture(c <= 4 ? "MYIMAGEU" : "MYIMAGEX"))) << c << h;
@@ -56,7 +41,7 @@ TEST_F(PlayTest, SizeFourLeavesTheLeftColumnsEmpty)
 TEST_F(PlayTest, MoveTurnsMirrorsCyanAndTheComputerReplies)
 {
     game.Click(Centre(SmileyCell(9, 4)));
-    const QImage window = Settled(game, QStringLiteral("move"));
+    const QImage window = game.SettledScreenshot(QStringLiteral("move"));
     for (int h = 4; h <= 9; ++h) {
         EXPECT_TRUE(Shows(window, SmileyCell(9, h), Picture("MYIMAGEX"))) << h;
         EXPECT_TRUE(Shows(window, MirrorCell(9, h), Picture("IMAGEU"))) << h;
