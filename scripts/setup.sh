@@ -11,7 +11,7 @@ GLIMMERJIG_PACKAGES=(
   fonts-liberation xdg-utils
   xvfb xauth xdotool imagemagick
   weston
-  dbus dbus-x11 at-spi2-core python3-pyatspi
+  dbus at-spi2-core python3-pyatspi
   dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 

@@ -3,7 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
-#include <QRegularExpression>
 #include <QThread>
 #include <csignal>
 
@@ -31,21 +30,18 @@ AccessibilityBus::~AccessibilityBus()
 
 bool AccessibilityBus::Start()
 {
-    // dbus-launch forks the session's daemon and prints its address and process id.
+    // A session bus of the test's own: the daemon forks into the background and prints its
+    // address and process id, a line each.
     QProcess launch;
-    launch.start(QStringLiteral(DBUS_LAUNCH), QStringList());
+    launch.start(QStringLiteral(DBUS_DAEMON), {QStringLiteral("--session"), QStringLiteral("--fork"),
+                                               QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
     if (!launch.waitForFinished(10000) || launch.exitCode() != 0)
         return false;
-    const QString output = QString::fromUtf8(launch.readAllStandardOutput());
-    m_address = QRegularExpression(QStringLiteral("^DBUS_SESSION_BUS_ADDRESS=(.+)$"),
-                                   QRegularExpression::MultilineOption)
-                    .match(output)
-                    .captured(1);
-    m_busPid = QRegularExpression(QStringLiteral("^DBUS_SESSION_BUS_PID=(\\d+)$"),
-                                  QRegularExpression::MultilineOption)
-                   .match(output)
-                   .captured(1)
-                   .toLongLong();
+    const QStringList lines = QString::fromUtf8(launch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (lines.size() < 2)
+        return false;
+    m_address = lines[0].trimmed();
+    m_busPid = lines[1].trimmed().toLongLong();
     if (m_address.isEmpty() || m_busPid <= 0)
         return false;
 
