@@ -82,6 +82,7 @@ private:
     // The tick's canvas update for the column it may widen; measures when bMeasure is set.
     void ScrollStep(QRect& column, bool bMeasure);
     void WidenColumn(int wanted, QRect& column);
+    const QImage& LineStrip(const QString& text, const TextStyle& style, int width);
     QRect ContentColumn() const;
     // Loads the picture that a picture line names into m_bmpPicture; false when it fails.
     bool LoadEmergingPicture(std::string_view name, const QRect& column);
@@ -121,6 +122,15 @@ private:
 
     std::array<QFont, 4> m_fonts;  // large, medium, small, plain
     CTextLine m_textLine;          // the emerging line, shaped once
+    // The emerging line drawn once, top-aligned and centred in the column, on the key colour;
+    // each tick copies its revealed rows.
+    struct LineStripCache {
+        QString text;
+        const QFont* font = nullptr;
+        QRgb colour = 0;
+        QRgb key = 0;
+        QImage image;
+    } m_strip;
     QRect m_rcArea;                // the column the latest tick composed
     QImage m_imgTiled;             // the tile repeated over the client size
     QImage m_imgFrame;             // reused by ComposeFrame

@@ -1,6 +1,7 @@
 // The scrolling view: one tick fetches a line now and then, moves the content column up by a
 // pixel and reveals one more row of the line or picture emerging at the bottom edge.
 #include <QPainter>
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -25,7 +26,49 @@ void ScrollColumnUp(QImage& image, const QRect& column)
     }
 }
 
+// Fills the part of rect inside the image with colour.
+void FillRows(QImage& image, const QRect& rect, QRgb colour)
+{
+    const QRect part = rect.intersected(image.rect());
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + part.left(), part.width(), colour);
+}
+
+// Copies the pixels of from, starting at origin, into the part of rect inside to; rows and
+// columns that from does not have are left as they are.
+void CopyRows(const QImage& from, QPoint origin, QImage& to, const QRect& rect)
+{
+    const QRect part = rect.intersected(to.rect());
+    const int width = std::min(part.width(), from.width() - origin.x());
+    for (int y = part.top(); y <= part.bottom() && width > 0; ++y) {
+        const int row = origin.y() + y - part.top();
+        if (row < 0 || row >= from.height())
+            continue;
+        std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left(),
+                    reinterpret_cast<const QRgb*>(from.constScanLine(row)) + origin.x(),
+                    static_cast<std::size_t>(width) * sizeof(QRgb));
+    }
+}
+
 }  // namespace
+
+const QImage& CPictureText::LineStrip(const QString& text, const TextStyle& style, int width)
+{
+    const QRgb key = KeyColour();
+    const int height = this->height();
+    if (m_strip.text == text && m_strip.font == style.font && m_strip.colour == style.colour &&
+        m_strip.key == key && m_strip.image.size() == QSize(width, height))
+        return m_strip.image;
+    m_strip = {text, style.font, style.colour, key, QImage(width, height, QImage::Format_RGB32)};
+    if (m_strip.image.isNull())
+        return m_strip.image;
+    m_strip.image.fill(key);
+    QPainter painter(&m_strip.image);
+    painter.setPen(QColor(style.colour));
+    m_textLine.Set(text, *style.font);
+    m_textLine.Draw(painter, m_strip.image.rect());
+    return m_strip.image;
+}
 
 void CPictureText::Tick()
 {
@@ -124,24 +167,21 @@ void CPictureText::ScrollStep(QRect& column, bool bMeasure)
         }
     }
 
-    QPainter painter(&m_bmpCanvas);
-    painter.fillRect(QRect(0, H - m_nStep, W, m_nStep), QColor(KeyColour()));
+    FillRows(m_bmpCanvas, QRect(0, H - m_nStep, W, m_nStep), KeyColour());
     if (!m_bPicture) {
         const QString drawn = FromWindows1252(text);
         if (bMeasure)
             WidenColumn(QFontMetrics(*style.font).horizontalAdvance(drawn), column);
         const QRect revealed(column.left(), H - m_nScrolled, column.width(), m_nScrolled);
         if (!drawn.isEmpty() && !revealed.isEmpty()) {
-            // The revealed rows hold this line alone. Cleared first, so the smoothed edges of
-            // the glyphs are drawn once, not darkened by each tick's redraw.
-            painter.fillRect(revealed, QColor(KeyColour()));
-            painter.setClipRect(revealed);
-            painter.setPen(QColor(style.colour));
-            m_textLine.Set(drawn, *style.font);
-            m_textLine.Draw(painter, revealed);
+            // The revealed rows hold this line alone, top-aligned in them: the top rows of the
+            // line as drawn once, on the key colour, into a strip as wide as the column.
+            const QImage& strip = LineStrip(drawn, style, column.width());
+            CopyRows(strip, QPoint(0, 0), m_bmpCanvas, revealed);
         }
         return;
     }
+    QPainter painter(&m_bmpCanvas);
     if (bMeasure)
         WidenColumn(m_nPicWidth, column);
     const int rows = std::min(m_nScrolled, m_nPicHeight);
