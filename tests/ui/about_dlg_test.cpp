@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "base/product.h"
+#include "active_window.h"
 #include "fake_sound.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
@@ -90,9 +91,7 @@ protected:
     {
         g_launches.clear();
         g_bMailTo = false;
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(ShowActive(dialog));
         fake_sound::Log().clear();
     }
     void TearDown() override

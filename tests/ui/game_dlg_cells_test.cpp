@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "active_window.h"
 #include "fake_sound.h"
 #include "qt_print.h"
 #include "game/board.h"
@@ -20,9 +21,7 @@ class GameDlgCellsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(ShowActive(dialog));
         startLog = fake_sound::Log();
         fake_sound::Log().clear();
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "active_window.h"
 #include "fake_sound.h"
 #include "qt_print.h"
 #include "game/board.h"
@@ -23,9 +24,7 @@ class GameDlgInputTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(ShowActive(dialog));
         startLog = fake_sound::Log();
         fake_sound::Log().clear();
     }

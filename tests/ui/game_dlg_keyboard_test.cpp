@@ -3,6 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "active_window.h"
 #include "fake_sound.h"
 #include "game/board.h"
 #include "ui/cell_button.h"
@@ -14,9 +15,7 @@ class GameDlgKeyboardTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(ShowActive(dialog));
     }
     void TearDown() override { fake_sound::Reset(); }
 

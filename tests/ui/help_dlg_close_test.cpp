@@ -4,6 +4,8 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include "active_window.h"
 #include <vector>
 
 #include "base/product.h"
@@ -16,9 +18,7 @@ class HelpCloseTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(ShowActive(dialog));
     }
 
     CHelpDlg dialog{nullptr};
@@ -42,9 +42,7 @@ TEST(HelpClose, EveryWayOfClosingSetsOnlyItsOwnFlag)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         CHelpDlg help(nullptr);
-        help.show();
-        QApplication::setActiveWindow(&help);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+        ASSERT_TRUE(ShowActive(help));
         ASSERT_EQ(help.focusWidget(), HelpButton(help, 1));
         c.close(help);
         EXPECT_FALSE(help.isVisible());
