@@ -1,12 +1,13 @@
 #include "ui/about_dlg.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "base/product.h"
 #include "help/help_texts.h"
 #include "ui/colorref.h"
+#include "ui/control_names.h"
 #include "ui/dialog_units.h"
+#include "ui/enter_key.h"
 #include "ui/picture_text.h"
 #include "ui/text_frame.h"
 
@@ -29,13 +30,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setFixedSize(dlu::X(kWidth), dlu::Y(kHeight));
 
     m_mailTo = new QPushButton(QStringLiteral("mail to: ") + QString::fromLatin1(kContactEmail), this);
-    m_mailTo->setObjectName(QStringLiteral("ctl1119"));
+    m_mailTo->setObjectName(ControlName(1119));
     m_mailTo->setGeometry(dlu::Rect(7, 143, 124, 14));
     m_mailTo->setFocusPolicy(Qt::ClickFocus);
     m_mailTo->setAutoDefault(false);
     connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
 
-    m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), QStringLiteral("ctl1121"));
+    m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), ControlName(1121));
     m_text->setAccessibleName(QStringLiteral("credits"));
 
     m_text->SetText(CreditsText(), kTextSeparator);
@@ -51,8 +52,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
 void CAboutDlg::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (IsEnterKey(event)) {
         accept();
         return;
     }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "ui/cell_button.h"
+#include "ui/enter_key.h"
 
 CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
     : QDialog(nullptr), m_sound(sound), m_launch(launch), m_flow(*this)
@@ -104,8 +105,7 @@ void CGameDlg::reject()
 void CGameDlg::keyPressEvent(QKeyEvent* event)
 {
     // Enter, the key of the dialog's default command, does nothing here; Esc closes.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+    if (IsEnterKey(event))
         return;
     QDialog::keyPressEvent(event);
 }

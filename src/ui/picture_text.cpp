@@ -83,10 +83,9 @@ bool CPictureText::SetBackground(std::string_view name)
     m_nBackWidth = m_nBackHeight = 0;
     m_imgTiled = QImage();
     update();
-    QImage tile;
-    if (!LoadPicture(name, &tile) || tile.isNull())
+    m_bmpBack = LoadRgbPicture(name);
+    if (m_bmpBack.isNull())
         return false;
-    m_bmpBack = tile.convertToFormat(QImage::Format_RGB32);
     m_nBackWidth = m_bmpBack.width();
     m_nBackHeight = m_bmpBack.height();
     return true;
@@ -155,6 +154,14 @@ void CPictureText::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), frame, event->rect());
+}
+
+QImage CPictureText::LoadRgbPicture(std::string_view name)
+{
+    QImage picture;
+    if (!LoadPicture(name, &picture))
+        return QImage();
+    return picture.convertToFormat(QImage::Format_RGB32);
 }
 
 CPictureText::TextStyle CPictureText::DefaultStyle() const

@@ -82,8 +82,10 @@ private:
     // The tick's canvas update for the column it may widen; measures when bMeasure is set.
     void ScrollStep(QRect& column, bool bMeasure);
     void WidenColumn(int wanted, QRect& column);
-    const QImage& LineStrip(const QString& text, const TextStyle& style, int width);
+    const QImage& LineStrip(std::string_view text, const TextStyle& style, int width);
     QRect ContentColumn() const;
+    // The named picture as RGB32 pixels; a null image when there is none.
+    static QImage LoadRgbPicture(std::string_view name);
     // Loads the picture that a picture line names into m_bmpPicture; false when it fails.
     bool LoadEmergingPicture(std::string_view name, const QRect& column);
     void DrawStillView();
@@ -125,7 +127,7 @@ private:
     // The emerging line drawn once, top-aligned and centred in the column, on the key colour;
     // each tick copies its revealed rows.
     struct LineStripCache {
-        QString text;
+        std::string text;
         const QFont* font = nullptr;
         QRgb colour = 0;
         QRgb key = 0;

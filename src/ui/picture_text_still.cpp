@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <cstring>
 
-#include "assets/pictures.h"
 #include "ui/picture_text.h"
 #include "ui/text_line.h"
 #include "ui/windows1252.h"
@@ -45,11 +44,10 @@ void CPictureText::DrawStillView()
         const LineClass classed = ClassifyLine(line);
         std::string_view text = classed.shown;
         if (classed.kind == LineKind::kPicture) {
-            QImage picture;
-            if (LoadPicture(classed.shown, &picture) && !picture.isNull()) {
+            const QImage picture = LoadRgbPicture(classed.shown);
+            if (!picture.isNull()) {
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
-                painter.drawImage(QPoint(W - W / 2 - picture.width() / 2, y),
-                                  picture.convertToFormat(QImage::Format_RGB32));
+                painter.drawImage(QPoint(W - W / 2 - picture.width() / 2, y), picture);
                 painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
                 y += picture.height();
                 continue;

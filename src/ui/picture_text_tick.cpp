@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstring>
 
-#include "assets/pictures.h"
 #include "ui/picture_text.h"
 #include "ui/windows1252.h"
 
@@ -52,20 +51,20 @@ void CopyRows(const QImage& from, QPoint origin, QImage& to, const QRect& rect)
 
 }  // namespace
 
-const QImage& CPictureText::LineStrip(const QString& text, const TextStyle& style, int width)
+const QImage& CPictureText::LineStrip(std::string_view text, const TextStyle& style, int width)
 {
     const QRgb key = KeyColour();
     const int height = this->height();
     if (m_strip.text == text && m_strip.font == style.font && m_strip.colour == style.colour &&
         m_strip.key == key && m_strip.image.size() == QSize(width, height))
         return m_strip.image;
-    m_strip = {text, style.font, style.colour, key, QImage(width, height, QImage::Format_RGB32)};
+    m_strip = {std::string(text), style.font, style.colour, key, QImage(width, height, QImage::Format_RGB32)};
     if (m_strip.image.isNull())
         return m_strip.image;
     m_strip.image.fill(key);
     QPainter painter(&m_strip.image);
     painter.setPen(QColor(style.colour));
-    m_textLine.Set(text, *style.font);
+    m_textLine.Set(FromWindows1252(text), *style.font);
     m_textLine.Draw(painter, m_strip.image.rect());
     return m_strip.image;
 }
@@ -123,10 +122,10 @@ void CPictureText::WidenColumn(int wanted, QRect& column)
 
 bool CPictureText::LoadEmergingPicture(std::string_view name, const QRect& column)
 {
-    QImage picture;
-    if (!LoadPicture(name, &picture) || picture.isNull())
+    QImage picture = LoadRgbPicture(name);
+    if (picture.isNull())
         return false;
-    m_bmpPicture = picture.convertToFormat(QImage::Format_RGB32);
+    m_bmpPicture = std::move(picture);
     m_nPicWidth = m_bmpPicture.width();
     m_nPicHeight = m_bmpPicture.height();
     const int right = column.left() + column.width();
@@ -169,14 +168,13 @@ void CPictureText::ScrollStep(QRect& column, bool bMeasure)
 
     FillRows(m_bmpCanvas, QRect(0, H - m_nStep, W, m_nStep), KeyColour());
     if (!m_bPicture) {
-        const QString drawn = FromWindows1252(text);
         if (bMeasure)
-            WidenColumn(QFontMetrics(*style.font).horizontalAdvance(drawn), column);
+            WidenColumn(QFontMetrics(*style.font).horizontalAdvance(FromWindows1252(text)), column);
         const QRect revealed(column.left(), H - m_nScrolled, column.width(), m_nScrolled);
-        if (!drawn.isEmpty() && !revealed.isEmpty()) {
+        if (!text.empty() && !revealed.isEmpty()) {
             // The revealed rows hold this line alone, top-aligned in them: the top rows of the
             // line as drawn once, on the key colour, into a strip as wide as the column.
-            const QImage& strip = LineStrip(drawn, style, column.width());
+            const QImage& strip = LineStrip(text, style, column.width());
             CopyRows(strip, QPoint(0, 0), m_bmpCanvas, revealed);
         }
         return;
