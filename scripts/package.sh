@@ -2,12 +2,27 @@
 # Builds the Debian package from the project's own install rules, in its own build folder
 # (build-pkg: release build, prefix /usr, no tests), with Debian's hardening flags. Prints the
 # path of the package.
+#
+# A clean build of one commit gives the same bytes wherever and whenever it runs: every time
+# in the package and in the compiled-in resources is SOURCE_DATE_EPOCH (the last commit's time,
+# or the changelog's top entry outside a git work tree, unless the caller sets it), compilers
+# map this folder to "." so no build path reaches the binary, and CPack writes the files sorted,
+# owned by root, with the modes the install rules give.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  if [ -e .git ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+  else
+    SOURCE_DATE_EPOCH=$(date -d "$(sed -n '/^ -- /{s/^ -- .*>  //p;q}' packaging/changelog)" +%s)
+  fi
+fi
+export SOURCE_DATE_EPOCH
+
+export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=+all"
 # Given on every run, so that a changed flag reaches a build folder configured before.
 cmake -S . -B build-pkg -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \

@@ -1,22 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need, skipping those already
-# present. Sourced or run by play.sh and test.sh; safe to run again.
+# Installs the Debian packages a task needs, skipping those already present; safe to run again.
+# Usage: setup.sh play|test
+#   play  what building and playing the game needs (play.sh)
+#   test  that and everything the tests, the fuzz targets and the package checks need
+#         (test.sh, package.sh)
 set -euo pipefail
 
-GLIMMERJIG_PACKAGES=(
+PLAY_PACKAGES=(
   build-essential cmake pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   libsdl2-dev
   fonts-liberation xdg-utils
+)
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   weston
   dbus at-spi2-core python3-pyatspi
-  dpkg-dev fakeroot file lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream diffoscope-minimal
 )
 
+case "${1:-}" in
+  play) wanted=("${PLAY_PACKAGES[@]}") ;;
+  test) wanted=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
 missing=()
-for pkg in "${GLIMMERJIG_PACKAGES[@]}"; do
+for pkg in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$pkg")
   fi

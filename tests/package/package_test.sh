@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The Debian package as a player's system meets it: built, checked by lintian (no errors) and
-# the desktop-entry and AppStream validators, installed with apt-get so that its dependencies
-# resolve, started from /usr/games under Xvfb with its start board read from a screenshot by
-# the end-to-end test program, then purged, leaving none of its files behind.
+# The Debian package as a player's system meets it: built twice, from two clones of this commit
+# at different paths and times (the second with another umask), and byte-identical (else
+# diffoscope shows what differs); checked by lintian (no errors) and the desktop-entry and
+# AppStream validators, installed with apt-get so that its dependencies resolve, started from
+# /usr/games under Xvfb with its start board read from a screenshot by the end-to-end test
+# program, then purged, leaving none of its files behind.
+# Uncommitted changes to tracked files are applied to both clones; untracked files are not.
 # Usage: package_test.sh [BUILD]   BUILD holds the built tests (default: build).
 # Installs and removes a system package: runs apt-get as root (sudo when not root).
 set -euo pipefail
@@ -18,9 +21,29 @@ if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 apt_get=("${as_root[@]}" apt-get -y -q -o DPkg::Lock::Timeout=300)
 
-echo "== Build the package"
-deb=$(bash scripts/package.sh | tail -n 1)
-echo "$deb"
+work=$(mktemp -d)
+log=$(mktemp)
+trap 'rm -rf "$work" "$log"' EXIT
+# apt-get reads the package as its own unprivileged user.
+chmod 755 "$work"
+commit=$(git rev-parse HEAD)
+# Clones and builds one copy of the sources at the path given; prints the package's path.
+build_clone() {
+  git clone -q "$PWD" "$1" &&
+    git -C "$1" checkout -q --detach "$commit" &&
+    git diff --binary HEAD | git -C "$1" apply --allow-empty &&
+    bash "$1/scripts/package.sh" | tail -n 1
+}
+
+echo "== Build the package twice from $commit"
+deb=$(build_clone "$work/one/glimmerjig")
+other=$( (umask 077 && build_clone "$work/second/clone/of/glimmerjig-again") )
+sha256sum "$deb" "$other"
+if ! cmp -s "$deb" "$other"; then
+  echo "package test: two builds of the same sources differ" >&2
+  diffoscope "$deb" "$other" >&2 || true
+  exit 1
+fi
 
 echo "== lintian (fails on errors; warnings and notes are listed)"
 lintian --fail-on error --display-info "$deb"
@@ -29,14 +52,12 @@ echo "== Install"
 "${apt_get[@]}" install "$deb"
 mapfile -t files < <(dpkg -L glimmerjig)
 
-echo "== Validate the installed desktop entry and AppStream metadata"
+echo "== Validate the installed desktop entry and AppStream metadata (pedantic notes listed)"
 desktop-file-validate /usr/share/applications/io.glimmerjig.Glimmerjig.desktop
-appstreamcli validate --no-net /usr/share/metainfo/io.glimmerjig.Glimmerjig.metainfo.xml
+appstreamcli validate --no-net --pedantic /usr/share/metainfo/io.glimmerjig.Glimmerjig.metainfo.xml
 
 echo "== Start the installed game and read its start board"
 /usr/games/glimmerjig --version
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
 GLIMMERJIG_EXECUTABLE=/usr/games/glimmerjig SDL_AUDIODRIVER=dummy \
   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   "$e2e" --gtest_filter='PlayTest.StartBoardShowsYellowSmileysAndWhiteMirrorsAndEscQuits' | tee "$log"
