@@ -6,10 +6,12 @@
 # A clean build of one commit gives the same bytes wherever and whenever it runs: every time
 # in the package and in the compiled-in resources is SOURCE_DATE_EPOCH (the last commit's time,
 # or the changelog's top entry outside a git work tree, unless the caller sets it), compilers
-# map this folder to "." so no build path reaches the binary, and CPack writes the files sorted,
-# owned by root, with the modes the install rules give.
+# map this folder to "." so no build path reaches the binary, and CPack writes the files sorted
+# and owned by root. Folders CPack makes, and the archive's members, take their modes from the
+# umask: it is fixed here, as dpkg-buildpackage fixes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+umask 022
 
 bash scripts/setup.sh test
 
