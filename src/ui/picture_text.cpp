@@ -1,28 +1,22 @@
 #include "ui/picture_text.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <algorithm>
 #include <climits>
 
 #include "assets/pictures.h"
+#include "ui/windows1252.h"
 
 namespace {
 
-// Pixel sizes at which "Arial" (Liberation Sans here) has the cell heights 19, 17 and 15.
-int PixelSizeForCellHeight(int cellHeight)
-{
-    switch (cellHeight) {
-    case 19: return 17;
-    case 17: return 15;
-    default: return 13;
-    }
-}
-
-QFont TextFont(int cellHeight, QFont::Weight weight)
+// "Arial" as fontconfig matches it, at the largest pixel size whose line height (ascent plus
+// descent) is at most cellHeight: the same cell whatever face the machine has for the name.
+QFont CellFont(int cellHeight, QFont::Weight weight)
 {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(PixelSizeForCellHeight(cellHeight));
     font.setWeight(weight);
     font.setItalic(false);
     font.setUnderline(false);
@@ -30,18 +24,25 @@ QFont TextFont(int cellHeight, QFont::Weight weight)
     // Glyph edges blended with the key colour would leave a fringe of it round the text
     // wherever the tile shows through: every text pixel is either the text colour or not drawn.
     font.setStyleStrategy(QFont::NoAntialias);
+    for (int pixels = cellHeight; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
     return font;
 }
 
 }  // namespace
 
-CPictureText::CPictureText(QWidget* parent)
-    : QWidget(parent),
-      m_crColor{Rgb(0, 0, 0), Rgb(255, 0, 0), Rgb(255, 255, 0), Rgb(0, 255, 255),
-                Rgb(255, 255, 255)}
+const QFont& CPictureText::Font(TextFont font)
 {
-    m_fonts = {TextFont(m_nFontHeight[0], QFont::Bold), TextFont(m_nFontHeight[1], QFont::Bold),
-               TextFont(m_nFontHeight[2], QFont::Bold), TextFont(m_nFontHeight[2], QFont::Thin)};
+    static const std::array<QFont, 4> fonts = {CellFont(19, QFont::Bold), CellFont(17, QFont::Bold),
+                                               CellFont(15, QFont::Bold), CellFont(15, QFont::Thin)};
+    return fonts[static_cast<std::size_t>(font)];
+}
+
+CPictureText::CPictureText(QWidget* parent) : QWidget(parent)
+{
     // Every paint covers the whole control from the off-screen frame; nothing is erased.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -51,30 +52,20 @@ CPictureText::~CPictureText() = default;
 
 void CPictureText::SetText(std::string_view text, char separator)
 {
-    m_lines = CutLines(text, separator);
-    m_posNext = 0;
-    m_nTick = 1;
-    m_nScrolled = 0;
-    if (m_bStillView) {
-        m_bmpCanvas = QImage();
-        update();
-    }
+    const bool hadCanvas = m_engine.HasCanvas();
+    m_engine.SetText(text, separator);
+    if (hadCanvas && !m_engine.HasCanvas())
+        update();  // the still view of the new text
 }
 
 void CPictureText::SetSpeed(int slot, unsigned ms)
 {
-    if (slot < 0 || slot >= static_cast<int>(m_nInterval.size()))
-        return;
-    if (ms != 0)
-        m_nInterval[static_cast<std::size_t>(slot)] = ms;
-    m_nIntervalSlot = slot;
+    m_engine.SetSpeed(slot, ms);
 }
 
 void CPictureText::SetColor(int slot, COLORREF colour)
 {
-    if (slot < 0 || slot >= static_cast<int>(m_crColor.size()))
-        return;
-    m_crColor[static_cast<std::size_t>(slot)] = colour;
+    m_engine.SetColor(slot, colour);
 }
 
 bool CPictureText::SetBackground(std::string_view name)
@@ -83,7 +74,7 @@ bool CPictureText::SetBackground(std::string_view name)
     m_nBackWidth = m_nBackHeight = 0;
     m_imgTiled = QImage();
     update();
-    m_bmpBack = LoadRgbPicture(name);
+    m_bmpBack = Picture(name);
     if (m_bmpBack.isNull())
         return false;
     m_nBackWidth = m_bmpBack.width();
@@ -93,61 +84,98 @@ bool CPictureText::SetBackground(std::string_view name)
 
 bool CPictureText::Start()
 {
-    if (m_lines.empty())
+    if (!m_engine.Start())
         return false;
-    m_bmpCanvas = QImage();
-    StartTimer();
-    m_posNext = 0;
-    m_nTick = 1;
-    m_nScrolled = 0;
+    m_frameTimer.stop();  // the clock starts again from this moment
+    SyncClock();
     return true;
 }
 
 void CPictureText::SetRunning(bool run)
 {
-    if (run) {
-        // A still view is no frame to scroll on from.
-        if (m_bStillView)
-            m_bmpCanvas = QImage();
-        StartTimer();
-    } else {
-        m_timer.stop();
-        update();  // the frame where it stopped, should a tick have skipped its repaint
-    }
+    m_engine.SetRunning(run);
+    m_frameTimer.stop();
+    SyncClock();
 }
 
 void CPictureText::Stop()
 {
-    m_timer.stop();
-    m_bmpCanvas = QImage();
+    m_engine.Stop();
+    SyncClock();
     update();
 }
 
 void CPictureText::ClearText()
 {
-    m_lines.clear();
-    m_posNext.reset();
+    m_engine.ClearText();
 }
 
-void CPictureText::StartTimer()
+void CPictureText::SyncClock()
 {
-    const unsigned ms = m_nInterval[static_cast<std::size_t>(m_nIntervalSlot)];
-    m_timer.start(static_cast<int>(std::min<unsigned>(ms, INT_MAX)), Qt::PreciseTimer, this);
+    // A minimised window keeps its widgets visible in Qt's sense; they only get hide events.
+    if (!m_engine.IsRunning() || !isVisible() || window()->isMinimized()) {
+        m_frameTimer.stop();
+        return;
+    }
+    if (m_frameTimer.isActive())
+        return;
+    // The smallest whole number of ticks that spans a display frame, so that every wake has
+    // the same number of ticks to run.
+    const unsigned interval = m_engine.TickInterval();
+    const unsigned ticksPerWake = (kFramePeriodMs + interval - 1) / interval;
+    const unsigned wake = std::min<unsigned>(interval * ticksPerWake, INT_MAX);
+    m_clock.start();
+    m_nTicksRun = 0;
+    m_frameTimer.start(static_cast<int>(wake), Qt::PreciseTimer, this);
 }
 
 void CPictureText::timerEvent(QTimerEvent* event)
 {
-    if (event->timerId() == m_timer.timerId())
-        Tick();
-    else
+    if (event->timerId() != m_frameTimer.timerId()) {
         QWidget::timerEvent(event);
+        return;
+    }
+    const qint64 due = m_clock.elapsed() / m_engine.TickInterval() - m_nTicksRun;
+    if (due <= 0)
+        return;
+    m_nTicksRun += due;
+    RunTicks(static_cast<int>(std::min<qint64>(due, INT_MAX)));
+}
+
+void CPictureText::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    SyncClock();
+}
+
+void CPictureText::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_frameTimer.stop();
+}
+
+void CPictureText::RunTicks(int count)
+{
+    // A hidden widget learns its new size only when shown: take it as it is now.
+    m_engine.Resize(width(), height());
+    QRegion changed;
+    for (int i = 0; i < count; ++i)
+        changed += ApplyTick(m_engine.Tick());
+    update(changed);
+}
+
+QImage* CPictureText::Canvas()
+{
+    return m_engine.HasCanvas() && !m_bmpCanvas.isNull() ? &m_bmpCanvas : nullptr;
 }
 
 void CPictureText::paintEvent(QPaintEvent* event)
 {
+    m_engine.Resize(width(), height());
     QRect area = m_rcArea;
     if (!IsRunning()) {
-        DrawStillView();
+        if (!m_engine.HasCanvas())
+            DrawStillView();
         area = event->rect();
     }
     const QImage& frame = ComposeFrame(area);
@@ -156,34 +184,34 @@ void CPictureText::paintEvent(QPaintEvent* event)
     painter.drawImage(event->rect(), frame, event->rect());
 }
 
-QImage CPictureText::LoadRgbPicture(std::string_view name)
+const QImage& CPictureText::Picture(std::string_view name)
 {
-    QImage picture;
-    if (!LoadPicture(name, &picture))
-        return QImage();
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
-CPictureText::TextStyle CPictureText::DefaultStyle() const
-{
-    return {&m_fonts[3], qRgb(0, 0, 0)};
-}
-
-CPictureText::TextStyle CPictureText::StyleOf(LineKind kind) const
-{
-    switch (kind) {
-    case LineKind::kLarge: return {&m_fonts[0], ToQRgb(m_crColor[1])};
-    case LineKind::kMedium: return {&m_fonts[1], ToQRgb(m_crColor[2])};
-    case LineKind::kSmall: return {&m_fonts[2], ToQRgb(m_crColor[3])};
-    default: return {&m_fonts[3], ToQRgb(m_crColor[4])};
+    static const QImage none;
+    auto found = m_pictures.find(name);
+    if (found == m_pictures.end()) {
+        // Names that fail are not kept: a text of many of them costs no memory.
+        QImage picture;
+        if (!LoadPicture(name, &picture))
+            return none;
+        found = m_pictures.emplace(std::string(name), picture.convertToFormat(QImage::Format_RGB32)).first;
     }
+    return found->second;
 }
 
-int CPictureText::CellHeightOf(LineKind kind) const
+std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)
 {
-    switch (kind) {
-    case LineKind::kLarge: return m_nFontHeight[0];
-    case LineKind::kMedium: return m_nFontHeight[1];
-    default: return m_nFontHeight[2];
-    }
+    const QImage& picture = Picture(name);
+    if (picture.isNull())
+        return std::nullopt;
+    return PictureSize{picture.width(), picture.height()};
+}
+
+int CPictureText::TextWidth(std::string_view text, TextFont font)
+{
+    return QFontMetrics(Font(font)).horizontalAdvance(FromWindows1252(text));
+}
+
+int CPictureText::TextHeight(std::string_view, TextFont font)
+{
+    return QFontMetrics(Font(font)).height();
 }

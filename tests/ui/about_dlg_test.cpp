@@ -72,7 +72,7 @@ TEST(AboutDlg, FirstCreditPictureEmergesOnTheFifteenthTick)
     // a row a tick, over the white tile.
     const int left = (credits.width() - ProgramPicture("BITMAP1").width()) / 2;
     for (int rows = 1; rows <= 20; ++rows) {
-        credits.Tick();
+        credits.RunTicks(1);
         ASSERT_EQ(Painted(&credits), WithPicture(tile, "BITMAP1", QPoint(left, credits.height() - rows), rows))
             << rows;
     }

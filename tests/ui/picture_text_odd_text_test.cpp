@@ -35,7 +35,7 @@ TEST_P(PictureTextOddTest, ScrollsAndStandsStill)
     control->Start();
     bool drawn = false;
     for (int tick = 0; tick < 400; ++tick) {
-        control->Tick();
+        control->RunTicks(1);
         if (tick % 50 == 49)
             drawn = drawn || Painted(control.get()) != tile;
     }
