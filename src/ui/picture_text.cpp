@@ -158,9 +158,28 @@ void CPictureText::RunTicks(int count)
 {
     // A hidden widget learns its new size only when shown: take it as it is now.
     m_engine.Resize(width(), height());
-    QRegion changed;
+    m_inkBefore = m_inkRows;
+    bool fresh = false;
     for (int i = 0; i < count; ++i)
-        changed += ApplyTick(m_engine.Tick());
+        fresh = ApplyTick(m_engine.Tick()) || fresh;
+    if (Canvas() == nullptr)
+        return;
+    if (fresh || m_inkBefore.size() != m_inkRows.size()) {
+        update();
+        return;
+    }
+    QRegion changed;
+    const int rows = static_cast<int>(m_inkRows.size());
+    for (int y = 0; y < rows;) {
+        if (!m_inkBefore[y] && !m_inkRows[y]) {
+            ++y;
+            continue;
+        }
+        const int top = y;
+        while (y < rows && (m_inkBefore[y] || m_inkRows[y]))
+            ++y;
+        changed += QRect(m_rcArea.left(), top, m_rcArea.width(), y - top);
+    }
     update(changed);
 }
 
@@ -176,12 +195,13 @@ void CPictureText::paintEvent(QPaintEvent* event)
     if (!IsRunning()) {
         if (!m_engine.HasCanvas())
             DrawStillView();
-        area = event->rect();
+        area = rect();
     }
-    const QImage& frame = ComposeFrame(area);
+    const QImage& frame = ComposeFrame(area, event->region());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(event->rect(), frame, event->rect());
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect, frame, rect);
 }
 
 const QImage& CPictureText::Picture(std::string_view name)

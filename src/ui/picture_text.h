@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "help/picture_text_engine.h"
 #include "ui/colorref.h"
@@ -74,15 +75,17 @@ private:
     void SyncClock();
     // The canvas while the engine has one; null otherwise.
     QImage* Canvas();
-    // Applies one tick to the canvas; returns the part of the control it changed.
-    QRect ApplyTick(const TickDraw& draw);
+    // Applies one tick to the canvas; true when it made a fresh one.
+    bool ApplyTick(const TickDraw& draw);
+    // Notes which of rows top..bottom-1 hold anything but the key colour in the column.
+    void FindInk(int top, int bottom);
     void DrawStillView();
     const QImage& LineStrip(std::string_view text, const TextStyle& style, int width);
     // The named picture as RGB32 pixels; a null image when there is none.
     const QImage& Picture(std::string_view name);
     // The frame shown: the canvas over the tiled background, transparent in the key colour
-    // inside area and the tile alone outside it.
-    const QImage& ComposeFrame(const QRect& area);
+    // inside area and the tile alone outside it, brought up to date in region.
+    const QImage& ComposeFrame(const QRect& area, const QRegion& region);
     void TileBackground();
 
     QRgb KeyColour() const { return ToQRgb(m_engine.Color(kKeyColour)); }
@@ -106,7 +109,11 @@ private:
         QRgb key = 0;
         QImage image;
     } m_strip;
-    QRect m_rcArea;       // the column the latest tick composed
+    QRect m_rcArea;       // the column of the latest tick
+    // Per canvas row: it holds something other than the key colour inside the column. A
+    // frame repaints only the rows that did before it or do after it.
+    std::vector<char> m_inkRows;
+    std::vector<char> m_inkBefore;
     QImage m_imgTiled;    // the tile repeated over the client size
     QImage m_imgFrame;    // reused by ComposeFrame
     QRect m_rcComposed;   // where m_imgFrame may show more than the tile

@@ -67,27 +67,51 @@ const QImage& CPictureText::LineStrip(std::string_view text, const TextStyle& st
     return m_strip.image;
 }
 
-QRect CPictureText::ApplyTick(const TickDraw& draw)
+void CPictureText::FindInk(int top, int bottom)
+{
+    const QRgb key = KeyColour();
+    const QRect column = m_rcArea.intersected(m_bmpCanvas.rect());
+    for (int y = std::max(top, 0); y < std::min(bottom, m_bmpCanvas.height()); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y)) + column.left();
+        m_inkRows[static_cast<std::size_t>(y)] =
+            std::any_of(row, row + column.width(), [key](QRgb pixel) { return pixel != key; });
+    }
+}
+
+bool CPictureText::ApplyTick(const TickDraw& draw)
 {
     if (draw.freshCanvas) {
         m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
         m_bmpCanvas.fill(KeyColour());
+        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), 0);
     }
-    m_rcArea = ToQRect(draw.column);
+    const QRect column = ToQRect(draw.column);
+    const bool widened = column != m_rcArea;
+    m_rcArea = column;
     QImage* canvas = Canvas();
     if (canvas == nullptr)
-        return QRect();  // a control of no size has nothing to draw
-    if (!draw.scroll.IsEmpty())
+        return draw.freshCanvas;  // a control of no size has nothing to draw
+    const int H = canvas->height();
+    if (!draw.scroll.IsEmpty()) {
         ScrollColumnUp(*canvas, ToQRect(draw.scroll));
-    FillRow(*canvas, canvas->height() - 1, KeyColour());
+        std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
+    }
+    FillRow(*canvas, H - 1, KeyColour());
+    m_inkRows.back() = 0;
+    QRect drawn;
     if (draw.reveal == TickDraw::Reveal::kText) {
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
         // line as drawn once, on the key colour, into a strip as wide as the column.
-        const QRect revealed = ToQRect(draw.revealed);
-        CopyRows(LineStrip(draw.text, draw.style, revealed.width()), *canvas, revealed);
+        drawn = ToQRect(draw.revealed);
+        CopyRows(LineStrip(draw.text, draw.style, drawn.width()), *canvas, drawn);
     } else if (draw.reveal == TickDraw::Reveal::kPicture) {
         const QImage& picture = Picture(draw.picture);
-        CopyRows(picture, *canvas, QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows));
+        drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);
+        CopyRows(picture, *canvas, drawn);
     }
-    return draw.freshCanvas ? rect() : m_rcArea;
+    if (widened)
+        FindInk(0, H);
+    else if (!drawn.isEmpty())
+        FindInk(drawn.top(), drawn.top() + drawn.height());
+    return draw.freshCanvas;
 }
