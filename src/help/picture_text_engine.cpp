@@ -3,6 +3,21 @@
 #include <algorithm>
 #include <climits>
 
+namespace {
+
+// The font of a text kind; the plain font for the kinds without text.
+TextFont FontOf(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::kLarge: return TextFont::kLarge;
+    case LineKind::kMedium: return TextFont::kMedium;
+    case LineKind::kSmall: return TextFont::kSmall;
+    default: return TextFont::kPlain;
+    }
+}
+
+}  // namespace
+
 CPictureTextEngine::CPictureTextEngine(IPictureTextMeasure& measure)
     : m_measure(measure),
       m_crColor{Rgb(0, 0, 0), Rgb(255, 0, 0), Rgb(255, 255, 0), Rgb(0, 255, 255), Rgb(255, 255, 255)}
@@ -89,21 +104,27 @@ PixelRect CPictureTextEngine::ContentColumn() const
 std::optional<TextStyle> CPictureTextEngine::StyleOf(LineKind kind) const
 {
     switch (kind) {
-    case LineKind::kLarge: return TextStyle{TextFont::kLarge, m_crColor[kLargeColour]};
-    case LineKind::kMedium: return TextStyle{TextFont::kMedium, m_crColor[kMediumColour]};
-    case LineKind::kSmall: return TextStyle{TextFont::kSmall, m_crColor[kSmallColour]};
-    case LineKind::kPlain: return TextStyle{TextFont::kPlain, m_crColor[kPlainColour]};
+    case LineKind::kLarge: return TextStyle{FontOf(kind), m_crColor[kLargeColour]};
+    case LineKind::kMedium: return TextStyle{FontOf(kind), m_crColor[kMediumColour]};
+    case LineKind::kSmall: return TextStyle{FontOf(kind), m_crColor[kSmallColour]};
+    case LineKind::kPlain: return TextStyle{FontOf(kind), m_crColor[kPlainColour]};
     default: return std::nullopt;
     }
 }
 
-int CPictureTextEngine::CellHeightOf(LineKind kind) const
+int CPictureTextEngine::CellHeightOf(TextFont font)
 {
-    switch (kind) {
-    case LineKind::kLarge: return m_nFontHeight[0];
-    case LineKind::kMedium: return m_nFontHeight[1];
-    default: return m_nFontHeight[2];
+    constexpr std::array<int, 3> kFontHeight = {19, 17, 15};
+    switch (font) {
+    case TextFont::kLarge: return kFontHeight[0];
+    case TextFont::kMedium: return kFontHeight[1];
+    default: return kFontHeight[2];
     }
+}
+
+int CPictureTextEngine::CellHeightOf(LineKind kind)
+{
+    return CellHeightOf(FontOf(kind));
 }
 
 void CPictureTextEngine::Widen(int wanted, PixelRect& column)

@@ -140,7 +140,9 @@ public:
     // The font and colour of a text kind (kBlank and kPicture have none: nullopt).
     std::optional<TextStyle> StyleOf(LineKind kind) const;
     // The cell height of a text kind: the ticks between fetches after a line of it.
-    int CellHeightOf(LineKind kind) const;
+    static int CellHeightOf(LineKind kind);
+    // The cell height of a font: 19, 17 or 15 pixels (large, medium, small and plain).
+    static int CellHeightOf(TextFont font);
 
     int LineHeight() const { return m_nLineHeight; }
     const std::string& CurrentLine() const { return m_strLine; }
@@ -159,7 +161,6 @@ private:
     int m_nHeight = 0;
 
     std::array<COLORREF, 5> m_crColor;
-    std::array<int, 3> m_nFontHeight = {19, 17, 15};
     std::array<unsigned, 3> m_nInterval = {70, 40, 10};
     int m_nIntervalSlot = kMediumSpeed;
     std::vector<std::string> m_lines;

@@ -12,8 +12,32 @@
 
 namespace {
 
-// "Arial" as fontconfig matches it, at the largest pixel size whose line height (ascent plus
-// descent) is at most cellHeight: the same cell whatever face the machine has for the name.
+// Whether lines drawn top-aligned in font stay inside cellHeight rows: its line height and
+// the ink of its deepest glyphs, which hinting may push a row below the font's descent.
+bool FitsCell(const QFont& font, int cellHeight)
+{
+    const QFontMetrics metrics(font);
+    if (metrics.height() > cellHeight)
+        return false;
+    const QString sample = QStringLiteral("gjpqy_|(),;Q\u00C7");
+    const int margin = font.pixelSize();
+    QImage image(metrics.horizontalAdvance(sample) + 2 * margin, cellHeight + margin, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(margin, metrics.ascent()), sample);
+    painter.end();
+    for (int y = cellHeight; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(row, row + image.width(), [](QRgb pixel) { return pixel != qRgb(255, 255, 255); }))
+            return false;
+    }
+    return true;
+}
+
+// "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
+// cell whatever face the machine has for the name.
 QFont CellFont(int cellHeight, QFont::Weight weight)
 {
     QFont font(QStringLiteral("Arial"));
@@ -26,7 +50,7 @@ QFont CellFont(int cellHeight, QFont::Weight weight)
     font.setStyleStrategy(QFont::NoAntialias);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).height() <= cellHeight)
+        if (FitsCell(font, cellHeight))
             break;
     }
     return font;
@@ -36,8 +60,9 @@ QFont CellFont(int cellHeight, QFont::Weight weight)
 
 const QFont& CPictureText::Font(TextFont font)
 {
-    static const std::array<QFont, 4> fonts = {CellFont(19, QFont::Bold), CellFont(17, QFont::Bold),
-                                               CellFont(15, QFont::Bold), CellFont(15, QFont::Thin)};
+    static const std::array<QFont, 4> fonts = {
+        CellFont(CPictureTextEngine::CellHeightOf(TextFont::kLarge), QFont::Bold), CellFont(CPictureTextEngine::CellHeightOf(TextFont::kMedium), QFont::Bold),
+        CellFont(CPictureTextEngine::CellHeightOf(TextFont::kSmall), QFont::Bold), CellFont(CPictureTextEngine::CellHeightOf(TextFont::kPlain), QFont::Thin)};
     return fonts[static_cast<std::size_t>(font)];
 }
 
@@ -233,5 +258,7 @@ int CPictureText::TextWidth(std::string_view text, TextFont font)
 
 int CPictureText::TextHeight(std::string_view, TextFont font)
 {
-    return QFontMetrics(Font(font)).height();
+    // A line's height is its font's cell, whatever the face: the scrolling view spaces lines
+    // by the same cells, so the two views agree.
+    return CPictureTextEngine::CellHeightOf(font);
 }

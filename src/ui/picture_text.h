@@ -53,8 +53,8 @@ public:
 
     bool IsRunning() const { return m_engine.IsRunning(); }
     const CPictureTextEngine& Engine() const { return m_engine; }
-    // The font each text kind is drawn in: "Arial" at the pixel size whose line height is
-    // the kind's cell height (the largest that does not exceed it).
+    // The font each text kind is drawn in: "Arial" at the largest pixel size whose lines,
+    // ink included, fit its cell.
     static const QFont& Font(TextFont font);
 
     // Runs count ticks as one frame: the canvas follows every tick, one repaint shows them.
