@@ -9,11 +9,14 @@
 #include "picture_text_helper.h"
 #include "qt_print.h"
 
+// The face that "Arial" is to resolve to in this run, from the command line; null when not said.
+extern const char* g_expectedArialFace;
+
 namespace {
 
 struct FontCase {
     TextFont font;
-    char marker;  // of a line in that font
+    int marker;  // of a line in that font
     int cell;
 };
 
@@ -24,9 +27,9 @@ TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
     const QFont& font = CPictureText::Font(GetParam().font);
     EXPECT_LE(QFontMetrics(font).height(), GetParam().cell);
     EXPECT_GE(QFontMetrics(font).height(), GetParam().cell - 2) << "a smaller face than needed";
-    // The face the test run asked fontconfig to give for "Arial".
-    if (const char* expected = std::getenv("GLIMMERJIG_TEST_ARIAL_FACE")) {
-        EXPECT_EQ(QFontInfo(font).family(), QString::fromUtf8(expected));
+    // The face this run has fontconfig give for "Arial" (--arial-face).
+    if (g_expectedArialFace != nullptr) {
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromUtf8(g_expectedArialFace));
     }
 }
 
@@ -34,7 +37,7 @@ TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
 // cells, their deepest glyphs inside them.
 TEST_P(PictureTextFontTest, ScrollingAndStillViewsAgree)
 {
-    const std::string line = std::string("Agjy_") + GetParam().marker;
+    const std::string line = std::string("Agjy_") + static_cast<char>(GetParam().marker);
     const std::string text = line + "|" + line + "|" + line;
     const int block = 3 * GetParam().cell;
     auto still = MakeControl(text, kPageSize, "NO TILE");
