@@ -92,6 +92,10 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     if (canvas == nullptr)
         return draw.freshCanvas;  // a control of no size has nothing to draw
     const int H = canvas->height();
+    // Ticks given to a still view scroll it on: its rows are learnt first.
+    const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
+    if (unknown)
+        m_inkRows.assign(static_cast<std::size_t>(H), 0);
     if (!draw.scroll.IsEmpty()) {
         ScrollColumnUp(*canvas, ToQRect(draw.scroll));
         std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
@@ -109,7 +113,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
         drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);
         CopyRows(picture, *canvas, drawn);
     }
-    if (widened)
+    if (widened || unknown)
         FindInk(0, H);
     else if (!drawn.isEmpty())
         FindInk(drawn.top(), drawn.top() + drawn.height());

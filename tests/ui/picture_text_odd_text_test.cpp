@@ -78,6 +78,8 @@ TEST(PictureTextOddTest, ChangesWhileRunning)
     control->Stop();
     control->resize(kAboutSize);
     EXPECT_EQ(Painted(control.get()).size(), kAboutSize);
+    Ticks(*control, 30);  // ticks given to the still view scroll it on
+    EXPECT_EQ(Painted(control.get()).size(), kAboutSize);
 }
 
 }  // namespace
