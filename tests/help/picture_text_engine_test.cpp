@@ -1,6 +1,7 @@
 // The rules of the picture-text engine: when lines are fetched, how long a picture takes,
 // what survives a restart, how the column widens, the style of each kind, the still view.
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,11 @@ struct FetchCase {
     const char* text;
     Events events;
 };
+
+void PrintTo(const FetchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FetchTest : public testing::TestWithParam<FetchCase> {};
 
@@ -174,6 +180,11 @@ struct StyleCase {
     TextFont font;
     int slot;  // -1: the surface's black
 };
+
+void PrintTo(const StyleCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(std::string(c.line));
+}
 
 class StyleTest : public testing::TestWithParam<StyleCase> {};
 

@@ -20,6 +20,11 @@ struct FontCase {
     int cell;
 };
 
+void PrintTo(const FontCase& c, std::ostream* os)
+{
+    *os << "cell " << c.cell << ", marker " << c.marker;
+}
+
 class PictureTextFontTest : public testing::TestWithParam<FontCase> {};
 
 TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
