@@ -4,7 +4,7 @@
 
 #include "base/product.h"
 #include "help/help_texts.h"
-#include "ui/colorref.h"
+#include "help/colorref.h"
 #include "ui/control_names.h"
 #include "ui/dialog_units.h"
 #include "ui/enter_key.h"
@@ -40,12 +40,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_text->setAccessibleName(QStringLiteral("credits"));
 
     m_text->SetText(CreditsText(), kTextSeparator);
-    m_text->SetSpeed(1, 0);
-    m_text->SetColor(0, Rgb(255, 0, 255));
-    m_text->SetColor(4, Rgb(0, 0, 255));
-    m_text->SetColor(1, Rgb(0, 0, 255));
-    m_text->SetColor(2, Rgb(255, 0, 0));
-    m_text->SetColor(3, Rgb(255, 0, 0));
+    m_text->SetSpeed(kMediumSpeed, 0);
+    m_text->SetColor(kKeyColour, Rgb(255, 0, 255));
+    m_text->SetColor(kPlainColour, Rgb(0, 0, 255));
+    m_text->SetColor(kLargeColour, Rgb(0, 0, 255));
+    m_text->SetColor(kMediumColour, Rgb(255, 0, 0));
+    m_text->SetColor(kSmallColour, Rgb(255, 0, 0));
     m_text->SetBackground("Backi2");
     m_text->Start();
 }

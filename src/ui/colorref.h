@@ -1,18 +1,10 @@
 #pragma once
 
 #include <QColor>
-#include <cstdint>
 
-// A colour as the picture-text hosts give it: 0x00BBGGRR, red in the low byte.
-using COLORREF = std::uint32_t;
+#include "help/colorref.h"
 
-constexpr COLORREF Rgb(int red, int green, int blue)
-{
-    return static_cast<COLORREF>(red & 0xFF) | static_cast<COLORREF>(green & 0xFF) << 8 |
-           static_cast<COLORREF>(blue & 0xFF) << 16;
-}
-
-// The same colour as an opaque Qt pixel value (0xFFRRGGBB).
+// A host's colour as an opaque Qt pixel value (0xFFRRGGBB).
 constexpr QRgb ToQRgb(COLORREF colour)
 {
     return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),

@@ -1,6 +1,6 @@
 #include "ui/help_page.h"
 
-#include "ui/colorref.h"
+#include "help/colorref.h"
 #include "ui/control_names.h"
 #include "ui/dialog_units.h"
 #include "ui/picture_text.h"
@@ -32,13 +32,13 @@ CHelpPage::CHelpPage(int index, QWidget* parent)
 void CHelpPage::StartText()
 {
     m_text->SetText(HelpPageTexts()[m_nIndex].text, kTextSeparator);
-    m_text->SetSpeed(2, 0);
-    m_text->SetColor(0, kMagenta);
+    m_text->SetSpeed(kFastSpeed, 0);
+    m_text->SetColor(kKeyColour, kMagenta);
     // Only the about page has plain lines; the others never show this colour.
-    m_text->SetColor(4, m_nIndex == kAboutPage ? kDarkBlue : kBlue);
-    m_text->SetColor(1, kDarkBlue);
-    m_text->SetColor(2, kRed);
-    m_text->SetColor(3, kRed);
+    m_text->SetColor(kPlainColour, m_nIndex == kAboutPage ? kDarkBlue : kBlue);
+    m_text->SetColor(kLargeColour, kDarkBlue);
+    m_text->SetColor(kMediumColour, kRed);
+    m_text->SetColor(kSmallColour, kRed);
     m_text->SetBackground("Backi1");
     m_text->Start();
 }

@@ -1,5 +1,6 @@
 #include "ui/text_line.h"
 
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
 #include <algorithm>
@@ -20,6 +21,7 @@ void CTextLine::Set(const QString& text, const QFont& font)
     if (line.isValid())
         line.setNumColumns(static_cast<int>(text.size()));
     m_layout.endLayout();
+    m_nAdvance = QFontMetrics(font).horizontalAdvance(text);
     m_bShaped = true;
 }
 
@@ -28,7 +30,8 @@ void CTextLine::Draw(QPainter& painter, const QRect& rect) const
     if (m_layout.lineCount() == 0)
         return;
     const QTextLine line = m_layout.lineAt(0);
-    const QPointF origin(rect.left() + (rect.width() - line.naturalTextWidth()) / 2, rect.top());
+    // Whole pixels, as the column is measured: a line as wide as its column starts at its left.
+    const QPointF origin(rect.left() + (rect.width() - m_nAdvance) / 2, rect.top());
     // Only the characters near the visible part are drawn, so a line far wider than the
     // control costs no more than one that fits. Glyphs may overhang their advance: a margin
     // of the font's size keeps those.

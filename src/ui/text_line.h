@@ -18,5 +18,6 @@ public:
 private:
     QTextLayout m_layout;
     QFont m_font;
+    int m_nAdvance = 0;
     bool m_bShaped = false;
 };

@@ -91,6 +91,69 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{6, "Demo", 141, 12, -1, 3, {"DEMOU", "BITMAP1"}},
         PageCase{7, "About", 0, 19, 7, 5, {"BITMAP1", "Glimmerjig", "Zorvath"}}));
 
+// The pages but About, line by line as a player reads them.
+TEST(HelpPageTest, PagesReadWordForWord)
+{
+    using Lines = std::vector<std::string>;
+    const Lines pages[] = {
+    Lines{  // Game
+        "BITMAP1^", "Glimmerjig^", "What is the concept of   G l i m m e r j i g ?\t",
+        "It is very simple:\t", "to win the game, you SHOULD NOT click\t",
+        "on the LAST yellow Smiling Face!\t", "", "", "MYIMAGEU^", "", "How to START?\t",
+        "F i r s t - select the level of difficulty by clicking\t",
+        "on the numbers I, II or III   (I is the easiest):\t", "", "", "LEVELIM^", "",
+        "S e c o n d - proceed by choosing the game size\t", "(from 4 through 9):\t", "", "", "SIZE^", "",
+        "The larger the number\t", "- the longer it will take you to finish\t", "", "How to PLAY?\t",
+        "When you click on the top yellow Smile\t", "in a column - only the top Smile will disappear:\t",
+        "", "", "MANUAL1^", "", "When you click on a Smile in the middle\t",
+        "of a column - all the Smiles above it\t", "will also disappear:\t", "", "", "MANUAL2^", "",
+        "When you click on a Smile at the bottom of a\t",
+        "column - all that column of Smiles will disappear:\t", "", "", "MANUAL3^", "",
+        "The computer will always make its move\t", "automatically.\t", "", "", "DO NOT FORGET:\t",
+        "if you click on the last yellow Smiling face\t", "- you loose the game\t", "", "", "",
+    },
+    Lines{  // Level
+        "LEVELIM^", "", "Select the level of difficulty by clicking on\t",
+        "the numbers I, II or III ( I is the easiest)\t", "You can change your selection at any time.\t",
+        "", "", "BITMAP1^", "", "",
+    },
+    Lines{  // Score
+        "When you first start the game - the score will be:\t", "", "SCORE^", "",
+        "The left part is your score, the right one\t", " - the score of the computer\t", "", "SCORE2^", "",
+        "", "BITMAP1^", "", "", "",
+    },
+    Lines{  // Back
+        "BACKU^", "", "To cancel the last move - press this button:\t", "", "BACKU^", "",
+        "You can cancel as many moves as you want\t", "by pressing this button again\t", "", "BACKU^", "",
+        "If you press this button before starting the game,\t", "then you disable the Computer and\t",
+        "activating two players mode\t", "", "TWO^", "",
+        "You can return a single player mode by pressing\t", "this button again before starting the game\t",
+        "", "", "BACKU^", "", "BITMAP1^", "", "",
+    },
+    Lines{  // Hint
+        "HINTU^", "", "When you press this button,\t",
+        "Glimmerjig will suggest the best next move for you\t",
+        "You can ask for help as many times as you wish\t", "", "", "HINTU^", "",
+        "If you press this button before starting the game,\t",
+        "then the first move will be made by the Computer\t", "", "", "BITMAP1^", "", "", "",
+    },
+    Lines{  // Sound
+        "SOUNDU^", "", "Click the button to turn the sound on and off\t", "", "", "BITMAP1^", "", "", "",
+    },
+    Lines{  // Demo
+        "Demo feature can be started by pressing button\t", "", "DEMOU^", "",
+        "To stop the Demo, just move your mouse\t", "Demo will stop in 1-2 seconds\t", "", "", "BITMAP1^",
+        "", "", "",
+    },
+    };
+    for (std::size_t page = 0; page < std::size(pages); ++page) {
+        const auto lines = CutLines(HelpPageTexts()[page].text, kTextSeparator);
+        ASSERT_EQ(lines.size(), pages[page].size()) << "page " << page;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(lines[i], pages[page][i]) << "page " << page << ", line " << i + 1;
+    }
+}
+
 TEST(HelpPageTest, GamePageHasAsManyLargeLinesAsBlankOnes)
 {
     const auto lines = CutLines(kGamePage, kTextSeparator);
@@ -100,7 +163,7 @@ TEST(HelpPageTest, GamePageHasAsManyLargeLinesAsBlankOnes)
 }
 
 struct Expected {
-    std::string line;  // empty with kind plain: one of the credit notices, not fixed here
+    std::string line;
     LineKind kind;
 };
 
@@ -111,15 +174,14 @@ void ExpectLines(const std::string& text, const std::vector<Expected>& expected)
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(ClassifyLine(lines[i]).kind, expected[i].kind) << "line " << i + 1;
-        if (expected[i].kind == LineKind::kPlain && expected[i].line.empty())
-            EXPECT_FALSE(lines[i].empty()) << "line " << i + 1;
-        else
-            EXPECT_EQ(lines[i], expected[i].line) << "line " << i + 1;
+        EXPECT_EQ(lines[i], expected[i].line) << "line " << i + 1;
     }
 }
 
-const Expected kNotice{"", LineKind::kPlain};
 const Expected kBlankLine{"", LineKind::kBlank};
+const Expected kNotices[] = {{"Copyright \xA9 2026 Glimmerjig", LineKind::kPlain},
+                             {"MIT licence", LineKind::kPlain},
+                             {"Pictures and sounds made for this game", LineKind::kPlain}};
 
 TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 {
@@ -130,7 +192,7 @@ TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
                  {"for Windows95\xA9,", LineKind::kPlain}, {"Windows98\xA9,", LineKind::kPlain},
                  {"Windows Me\xA9,", LineKind::kPlain}, {"Windows NT\xA9,", LineKind::kPlain},
                  {"Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
-                 {"Zorvath^", LineKind::kPicture}, kNotice, kNotice, kNotice, kBlankLine,
+                 {"Zorvath^", LineKind::kPicture}, kNotices[0], kNotices[1], kNotices[2], kBlankLine,
                  {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
                  kBlankLine});
 }
@@ -144,7 +206,7 @@ TEST(CreditsTest, AboutPageHasItsNineteenLines)
                  {"Programming for Windows95 \xA9", LineKind::kPlain},
                  {"Windows98\xA9, Windows Me\xA9, Windows NT\xA9,", LineKind::kPlain},
                  {"and Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
-                 {"Zorvath^", LineKind::kPicture}, kNotice, kNotice, kNotice, kBlankLine,
+                 {"Zorvath^", LineKind::kPicture}, kNotices[0], kNotices[1], kNotices[2], kBlankLine,
                  {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
                  kBlankLine});
 }

@@ -61,6 +61,18 @@ TEST(AboutDlg, OnlyTheMailButtonAsksForMail)
     g_bMailTo = false;
 }
 
+// The credits tick every 40 ms in blue text, the contact line too, and red medium and small
+// text, over the tile through magenta.
+TEST(AboutDlg, CreditsRunAtTheirPaceInTheirColours)
+{
+    CAboutDlg about(nullptr);
+    const CPictureTextEngine& engine = about.Credits().Engine();
+    EXPECT_EQ(engine.TickInterval(), 40u);
+    const COLORREF colours[] = {Rgb(255, 0, 255), Rgb(0, 0, 255), Rgb(255, 0, 0), Rgb(255, 0, 0), Rgb(0, 0, 255)};
+    for (int slot = kKeyColour; slot <= kPlainColour; ++slot)
+        EXPECT_EQ(engine.Color(slot), colours[slot]) << "slot " << slot;
+}
+
 TEST(AboutDlg, FirstCreditPictureEmergesOnTheFifteenthTick)
 {
     CAboutDlg about(nullptr);
@@ -72,7 +84,7 @@ TEST(AboutDlg, FirstCreditPictureEmergesOnTheFifteenthTick)
     // a row a tick, over the white tile.
     const int left = (credits.width() - ProgramPicture("BITMAP1").width()) / 2;
     for (int rows = 1; rows <= 20; ++rows) {
-        credits.Tick();
+        credits.RunTicks(1);
         ASSERT_EQ(Painted(&credits), WithPicture(tile, "BITMAP1", QPoint(left, credits.height() - rows), rows))
             << rows;
     }
@@ -123,7 +135,10 @@ protected:
 
 TEST_F(AboutCommandTest, ClosingTheBoxClicksAndTheGameGoesOn)
 {
-    RunAbout([](CAboutDlg& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    RunAbout([](CAboutDlg& box) {
+        EXPECT_TRUE(fake_sound::Log().empty()) << "a cue before the box closed";
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
     EXPECT_EQ(fake_sound::Log(), std::vector<std::string>{"cue 244"});
     EXPECT_TRUE(g_launches.empty());
     EXPECT_TRUE(dialog.isVisible());

@@ -106,6 +106,24 @@ TEST_F(HelpPagesTest, TwoPausePressesFreezeAndResumeAtTheSameLine)
     EXPECT_EQ(Frame(PageText(0)), Frame(*twin));
 }
 
+// Every page ticks every 10 ms: dark blue large text, red medium and small text, blue plain
+// text (dark blue on the About page), over the pale tile through magenta.
+TEST_F(HelpPagesTest, EveryPageRunsAtTheHelpPaceInTheHelpColours)
+{
+    CHelpDlg dialog(nullptr);
+    dialog.show();
+    const COLORREF darkBlue = Rgb(0, 0, 100);
+    for (int i = 0; i < kHelpPageCount; ++i) {
+        ClickTab(dialog, i);
+        const CPictureTextEngine& engine = PageText(i).Engine();
+        EXPECT_EQ(engine.TickInterval(), 10u) << "page " << i;
+        const COLORREF colours[] = {Rgb(255, 0, 255), darkBlue, Rgb(255, 0, 0), Rgb(255, 0, 0),
+                                    i == 7 ? darkBlue : Rgb(0, 0, 255)};
+        for (int slot = kKeyColour; slot <= kPlainColour; ++slot)
+            EXPECT_EQ(engine.Color(slot), colours[slot]) << "page " << i << ", slot " << slot;
+    }
+}
+
 TEST_F(HelpPagesTest, APausedPageRestartedByATabChangeNeedsTwoPressesToPauseAgain)
 {
     CHelpDlg dialog(nullptr);

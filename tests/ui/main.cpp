@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string_view>
 
 #include "ui/classic_look.h"
+
+const char* g_expectedArialFace = nullptr;
 
 // Widget tests draw off screen, also while CTest lists them.
 int main(int argc, char** argv)
@@ -11,5 +14,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ApplyClassicLook(app);
     testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        constexpr std::string_view kFace = "--arial-face=";
+        if (std::string_view(argv[i]).substr(0, kFace.size()) == kFace)
+            g_expectedArialFace = argv[i] + kFace.size();
+    }
     return RUN_ALL_TESTS();
 }

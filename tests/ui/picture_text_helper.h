@@ -31,7 +31,7 @@ inline std::unique_ptr<CPictureText> MakeControl(std::string_view text, QSize si
 inline void Ticks(CPictureText& control, int count)
 {
     for (int i = 0; i < count; ++i)
-        control.Tick();
+        control.RunTicks(1);
 }
 
 // The background alone: the tile repeated from the top-left corner.

@@ -16,12 +16,12 @@ TEST(PictureTextScrollTest, FirstLineBeginsOnTheFifteenthTick)
     ASSERT_TRUE(control->Start());
     const QImage tile = TileOnly(kPageSize);
     for (int tick = 1; tick <= 14; ++tick) {
-        control->Tick();
+        control->RunTicks(1);
         ASSERT_EQ(Painted(control.get()), tile) << "tick " << tick;
     }
     const QPoint centred((W - 82) / 2, 0);
     for (int k = 1; k <= 40; ++k) {
-        control->Tick();
+        control->RunTicks(1);
         ASSERT_EQ(Painted(control.get()), WithPicture(tile, "MANUAL2", centred + QPoint(0, H - k), k))
             << "tick " << 14 + k;
     }
@@ -36,7 +36,7 @@ TEST(PictureTextScrollTest, TallPictureTakesItsHeightPlusOneTick)
     const QImage tile = TileOnly(kPageSize);
     const QPoint first((W - 164) / 2, H - 195);
     EXPECT_EQ(Painted(control.get()), WithPicture(tile, "MANUAL1", first));
-    control->Tick();
+    control->RunTicks(1);
     const QImage expected = WithPicture(WithPicture(tile, "MANUAL1", first - QPoint(0, 1)), "MANUAL2",
                                         QPoint((W - 82) / 2, H - 1), 1);
     EXPECT_EQ(Painted(control.get()), expected);
@@ -82,7 +82,7 @@ TEST(PictureTextScrollTest, TextOutsideTheColumnNeverShows)
     Ticks(*control, 20);
     control->SetText("WWWWWWWWWWWWWWWW\t", '|');
     for (int tick = 0; tick < 80; ++tick) {
-        control->Tick();
+        control->RunTicks(1);
         const QRect ink = Ink(Painted(control.get()), tile);
         ASSERT_TRUE(ink.isEmpty() || pictureColumn.contains(ink)) << "tick " << tick;
     }

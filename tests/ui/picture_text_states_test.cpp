@@ -27,7 +27,7 @@ TEST(PictureTextStatesTest, PausedControlRepaintsItsFrozenFrame)
     EXPECT_EQ(Painted(control.get()), before);
     // Resuming goes on from the same frame, as if it had never paused.
     control->SetRunning(true);
-    control->Tick();
+    control->RunTicks(1);
     EXPECT_EQ(Painted(control.get()), Painted(twin.get()));
 }
 
@@ -86,32 +86,44 @@ TEST(PictureTextStatesTest, FailingPictureIsDrawnAsTextWhileScrolling)
     EXPECT_EQ(frame.copy(top), stillFrame.copy(stillInk));
 }
 
-// The interval of the timer that drives a control, as the event dispatcher has it.
-int TimerInterval(CPictureText& control)
+// The interval of the timer that wakes a control, as the event dispatcher has it; -1 for none.
+int WakeInterval(CPictureText& control)
 {
     const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&control);
     return timers.size() == 1 ? timers.front().interval : -1;
 }
 
-TEST(PictureTextStatesTest, SpeedChangesApplyFromTheNextStart)
+// A control wakes once for as many ticks as span a display frame, and only while it runs
+// and shows.
+TEST(PictureTextStatesTest, WakesPerFrameOnlyWhileRunningAndShown)
 {
-    auto control = MakeControl("x");
+    QWidget window;
+    window.resize(kPageSize);
+    auto* control = new CPictureText(&window);
+    control->resize(kPageSize);
+    control->SetText("x", '|');
+    control->SetSpeed(kFastSpeed, 0);
     control->Start();
-    EXPECT_EQ(TimerInterval(*control), 40);
-    control->SetSpeed(2, 0);
-    EXPECT_EQ(TimerInterval(*control), 40);
+    EXPECT_EQ(WakeInterval(*control), -1);
+    window.show();
+    EXPECT_EQ(WakeInterval(*control), 20);  // two 10 ms ticks a wake
+    control->SetSpeed(kMediumSpeed, 0);
     control->Start();
-    EXPECT_EQ(TimerInterval(*control), 10);
-    control->SetSpeed(0, 100);
-    control->SetSpeed(3, 5);  // no such slot: ignored
-    control->SetSpeed(-1, 5);
-    EXPECT_EQ(TimerInterval(*control), 10);
-    control->SetRunning(false);
-    EXPECT_EQ(TimerInterval(*control), -1);
+    EXPECT_EQ(WakeInterval(*control), 40);
+    window.showMinimized();
+    EXPECT_EQ(WakeInterval(*control), -1);
     control->SetRunning(true);
-    EXPECT_EQ(TimerInterval(*control), 100);
+    EXPECT_EQ(WakeInterval(*control), -1);
+    window.showNormal();
+    EXPECT_EQ(WakeInterval(*control), 40);
+    control->SetRunning(false);
+    EXPECT_EQ(WakeInterval(*control), -1);
+    control->SetRunning(true);
+    window.hide();
+    EXPECT_EQ(WakeInterval(*control), -1);
     control->Stop();
-    EXPECT_EQ(TimerInterval(*control), -1);
+    window.show();
+    EXPECT_EQ(WakeInterval(*control), -1);
 }
 
 TEST(PictureTextStatesTest, ClearedControlDoesNotStart)
