@@ -1,9 +1,9 @@
-cmake_minimum_required(VERSION 3.25)
 # The release read from the changelog's top entry: its version, and its date as AppStream
 # writes it, checked against date(1) for a date in every month and a one-digit day; an older
 # entry below never wins; a top entry without a numeric version or a date stops the configure.
 # Usage: cmake -DRELEASE_MODULE=<packaging/release.cmake> -DWORK=<folder> -P release_test.cmake
 # (with -DCHANGELOG=<file> it only reads that file, for the cases that must fail).
+cmake_minimum_required(VERSION 3.25)
 include(${RELEASE_MODULE})
 if(DEFINED CHANGELOG)
   glimmerjig_read_release(${CHANGELOG})
