@@ -14,6 +14,7 @@ PLAY_PACKAGES=(
 )
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   weston

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test, builds and checks the Debian package
-# (installs, starts and purges it), then builds and runs the whole suite again with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# (installs, starts and purges it), builds and runs the whole suite again with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then runs each fuzz target for a minute.
+# Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +27,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 run_suite build-asan -DGLIMMERJIG_SANITIZE=ON
+
+echo "== Fuzz targets, a minute each"
+bash tests/fuzz/run_fuzz.sh 60
