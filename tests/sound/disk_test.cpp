@@ -4,6 +4,7 @@
 #include "audio_test_main.h"
 #include "base/sound_switch.h"
 #include "disk_output.h"
+#include "poll.h"
 #include "sound/cue_player.h"
 #include "wave_reader.h"
 
@@ -12,10 +13,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 #include <unistd.h>
 
-using std::chrono::milliseconds;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -26,17 +26,6 @@ long SourceFrames(int id)
     const auto bytes = CueBytes(id);
     const WaveInfo info = ReadWave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
     return info.factFrames >= 0 ? info.factFrames : static_cast<long>(info.dataBytes) / info.blockAlign;
-}
-
-// The device output written since `from`, once the driver has written the latest cue's tail
-// (its clock runs a little slow, so the tail may still be on its way when PlayCue returns).
-std::vector<std::uint8_t> OutputSince(std::size_t from)
-{
-    for (int i = 0; i < 100 && LatestCueTimes().last == std::chrono::steady_clock::time_point{}; ++i)
-        std::this_thread::sleep_for(milliseconds(5));
-    std::this_thread::sleep_for(milliseconds(40));
-    const auto all = ReadFile(g_output);
-    return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
 }
 
 TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
@@ -53,7 +42,7 @@ TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
         const std::size_t before = ReadFile(g_output).size();
         PlayCue(id);
         ASSERT_TRUE(g_bSound);
-        const auto output = OutputSince(before);
+        const auto output = DeviceOutputSince(g_output, before, cue);
         const std::size_t at = Find(output, cue);
         ASSERT_LT(at, output.size()) << "the cue's samples are not in the output";
         EXPECT_TRUE(Silent(output, at + cue.size(), output.size())) << "sound after the cue";
@@ -69,13 +58,13 @@ TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
     ASSERT_FALSE(loop.empty());
     const std::size_t before = ReadFile(g_output).size();
     PlayCue(245);
-    std::this_thread::sleep_for(milliseconds(2700));  // past the loop's end
+    support::LetIntervalPass(2700ms);  // past the loop's end
     g_bSound = false;
     PlayCue(244);
-    std::this_thread::sleep_for(milliseconds(300));
+    support::LetIntervalPass(300ms);
     g_bSound = true;
     PlayCue(244);
-    const auto output = OutputSince(before);
+    const auto output = DeviceOutputSince(g_output, before, click);
 
     const std::size_t start = Find(output, loop);
     ASSERT_LT(start, output.size());

@@ -1,22 +1,16 @@
 // The Help command's cues on a real device: SDL's disk driver writes what the game plays.
-#include <QApplication>
-#include <QTimer>
-#include <QTest>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 
 #include "base/sound_switch.h"
 #include "disk_output.h"
+#include "game_dlg_fixture.h"
 #include "help_dlg_helper.h"
-#include "ui/cell_button.h"
-#include "ui/classic_look.h"
-#include "ui/event_loop_wait.h"
-#include "ui/game_dlg.h"
+#include "poll.h"
 #include "wave_reader.h"
 
 namespace {
@@ -25,21 +19,23 @@ using namespace std::chrono_literals;
 
 const std::string g_output = "/tmp/glimmerjig-help-disk-" + std::to_string(::getpid()) + ".raw";
 
-int g_launches = 0;
-void CountLaunch(QWidget*, std::string_view) { ++g_launches; }
-
-// The device output since from, once the driver has caught up with the latest cue.
-std::vector<std::uint8_t> OutputSince(std::size_t from)
-{
-    WaitInEventLoop(std::chrono::steady_clock::now() + 200ms);
-    const auto all = ReadFile(g_output);
-    return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
-}
+// SDL's disk driver writes what the game plays to a file of this program's own; SDL reads the
+// variables when the first cue opens the device.
+class DiskAudio : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", g_output.c_str(), 1);
+    }
+    void TearDown() override { std::remove(g_output.c_str()); }
+};
+testing::Environment* const g_diskAudio = testing::AddGlobalTestEnvironment(new DiskAudio);
 
 TEST(HelpCueTest, TheLoopPlaysWhileHelpIsOpenAndTheClickStopsItAtOnceWhenItCloses)
 {
     g_bSound = true;
-    CGameDlg game(DefaultSoundOutput(), CountLaunch);
+    CGameDlg game(DefaultSoundOutput(), RecordLaunch);
     game.show();
     const auto loop = DeviceSamples(245);
     const auto click = DeviceSamples(244);
@@ -49,18 +45,16 @@ TEST(HelpCueTest, TheLoopPlaysWhileHelpIsOpenAndTheClickStopsItAtOnceWhenItClose
     // Open longer than the loop lasts, so it has to start over while Help is up.
     constexpr auto kOpen = 3500ms;
     bool wasOpen = false;
-    QTimer::singleShot(kOpen, [&] {
-        auto* help = qobject_cast<CHelpDlg*>(QApplication::activeModalWidget());
-        wasOpen = help && help->isVisible();
-        if (help)
-            HelpButton(*help, 1)->click();
+    RunHelp(game, [&](CHelpDlg& help) {
+        wasOpen = help.isVisible();
+        support::LetIntervalPass(kOpen);
+        HelpButton(help, control_name::kOk)->click();
     });
-    game.findChild<CCellButton*>(QStringLiteral("ctl1114"))->click();
     ASSERT_TRUE(wasOpen);
     EXPECT_TRUE(game.isVisible());
-    EXPECT_EQ(g_launches, 0);
+    EXPECT_TRUE(g_launches.empty());
     EXPECT_TRUE(g_bSound);
-    const auto output = OutputSince(before);
+    const auto output = DeviceOutputSince(g_output, before, click);
 
     const std::size_t start = Find(output, loop);
     ASSERT_LT(start, output.size()) << "the loop never reached the device";
@@ -78,16 +72,3 @@ TEST(HelpCueTest, TheLoopPlaysWhileHelpIsOpenAndTheClickStopsItAtOnceWhenItClose
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", g_output.c_str(), 1);
-    QApplication app(argc, argv);
-    ApplyClassicLook(app);
-    testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    std::remove(g_output.c_str());
-    return result;
-}

@@ -12,6 +12,7 @@
 #include "fake_sound.h"
 #include "qt_print.h"
 #include "ui/cell_button.h"
+#include "ui/control_names.h"
 #include "ui/game_dlg.h"
 
 namespace {
@@ -25,36 +26,9 @@ class LayoutTest : public testing::Test {
 protected:
     void SetUp() override { fake_sound::Reset(); }
 
-    QWidget* Control(int id) const
-    {
-        return dialog.findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
-    }
+    QWidget* Control(const QString& name) const { return dialog.findChild<QWidget*>(name); }
 
     CGameDlg dialog{fake_sound::Output()};
-};
-
-// The id tables of the board, bottom to top per column.
-const std::vector<std::vector<int>> kSmileyIds = {
-    {1062},
-    {1060, 1061},
-    {1056, 1058, 1059},
-    {1052, 1053, 1054, 1055},
-    {1047, 1048, 1049, 1050, 1051},
-    {1041, 1042, 1043, 1044, 1045, 1046},
-    {1034, 1035, 1036, 1037, 1038, 1039, 1040},
-    {1018, 1019, 1020, 1021, 1030, 1031, 1032, 1033},
-    {1029, 1028, 1027, 1026, 1025, 1024, 1023, 1022, 1017},
-};
-const std::vector<std::vector<int>> kMirrorIds = {
-    {1108},
-    {1106, 1107},
-    {1103, 1104, 1105},
-    {1098, 1100, 1101, 1102},
-    {1093, 1094, 1095, 1096, 1097},
-    {1087, 1088, 1089, 1090, 1091, 1092},
-    {1080, 1081, 1082, 1083, 1084, 1085, 1086},
-    {1064, 1065, 1066, 1067, 1076, 1077, 1078, 1079},
-    {1075, 1074, 1073, 1072, 1071, 1070, 1069, 1068, 1063},
 };
 
 TEST_F(LayoutTest, WindowIsFixedAtTheConvertedTemplateSize)
@@ -71,16 +45,14 @@ TEST_F(LayoutTest, WindowIsFixedAtTheConvertedTemplateSize)
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
 }
 
-TEST_F(LayoutTest, EveryCellStandsAtItsTablePositionWithItsId)
+TEST_F(LayoutTest, EveryCellStandsAtItsPositionUnderItsName)
 {
-    std::set<int> seen;
+    std::set<QString> seen;
     for (int c = 1; c <= 9; ++c) {
         for (int h = 1; h <= c; ++h) {
             SCOPED_TRACE(testing::Message() << "column " << c << " height " << h);
-            const int smileyId = kSmileyIds[c - 1][h - 1];
-            const int mirrorId = kMirrorIds[c - 1][h - 1];
-            QWidget* smiley = Control(smileyId);
-            QWidget* mirror = Control(mirrorId);
+            QWidget* smiley = Control(control_name::Smiley(c, h));
+            QWidget* mirror = Control(control_name::Mirror(c, h));
             ASSERT_TRUE(smiley && mirror);
             EXPECT_EQ(smiley, dialog.SmileyCell(c, h));
             EXPECT_EQ(mirror, dialog.MirrorCell(c, h));
@@ -88,37 +60,37 @@ TEST_F(LayoutTest, EveryCellStandsAtItsTablePositionWithItsId)
                       QRect(PxX(55 + 17 * (9 - c)), PxY(148 - 16 * (h - 1)), 24, 24));
             // The mirror stands in column 10 - c, row h from the top.
             EXPECT_EQ(mirror->geometry(), QRect(PxX(55 + 17 * (c - 1)), PxY(4 + 16 * (h - 1)), 24, 24));
-            seen.insert(smileyId);
-            seen.insert(mirrorId);
+            seen.insert(smiley->objectName());
+            seen.insert(mirror->objectName());
         }
     }
     EXPECT_EQ(seen.size(), 90u);
     // Corners of the grid, worked out by hand.
-    EXPECT_EQ(Control(1062)->pos(), QPoint(287, 241));
-    EXPECT_EQ(Control(1017)->pos(), QPoint(83, 33));
-    EXPECT_EQ(Control(1063)->pos(), QPoint(287, 215));
-    EXPECT_EQ(Control(1108)->pos(), QPoint(83, 7));
+    EXPECT_EQ(dialog.SmileyCell(1, 1)->pos(), QPoint(287, 241));
+    EXPECT_EQ(dialog.SmileyCell(9, 9)->pos(), QPoint(83, 33));
+    EXPECT_EQ(dialog.MirrorCell(9, 9)->pos(), QPoint(287, 215));
+    EXPECT_EQ(dialog.MirrorCell(1, 1)->pos(), QPoint(83, 7));
 }
 
 TEST_F(LayoutTest, LeftPanelControlsStandAtTheirConvertedRectangles)
 {
     struct Expected {
-        int id;
+        QString name;
         QRect rect;
     };
     const Expected controls[] = {
-        {1109, PxRect(9, 44, 10, 10)},   {1111, PxRect(19, 44, 10, 10)},
-        {1112, PxRect(29, 44, 10, 10)},  {1099, PxRect(8, 55, 32, 14)},
-        {1002, PxRect(12, 70, 24, 12)},  {1003, PxRect(12, 82, 24, 12)},
-        {1004, PxRect(12, 95, 24, 12)},  {1005, PxRect(12, 108, 24, 12)},
-        {1006, PxRect(12, 121, 24, 12)}, {1007, PxRect(12, 135, 24, 12)},
+        {control_name::Level(1), PxRect(9, 44, 10, 10)},      {control_name::Level(2), PxRect(19, 44, 10, 10)},
+        {control_name::Level(3), PxRect(29, 44, 10, 10)},     {control_name::kScore, PxRect(8, 55, 32, 14)},
+        {control_name::BoardSize(4), PxRect(12, 70, 24, 12)}, {control_name::BoardSize(5), PxRect(12, 82, 24, 12)},
+        {control_name::BoardSize(6), PxRect(12, 95, 24, 12)}, {control_name::BoardSize(7), PxRect(12, 108, 24, 12)},
+        {control_name::BoardSize(8), PxRect(12, 121, 24, 12)}, {control_name::BoardSize(9), PxRect(12, 135, 24, 12)},
     };
     for (const Expected& expected : controls) {
-        QWidget* control = Control(expected.id);
-        ASSERT_TRUE(control) << expected.id;
-        EXPECT_EQ(control->geometry(), expected.rect) << expected.id;
+        QWidget* control = Control(expected.name);
+        ASSERT_TRUE(control) << expected.name.toStdString();
+        EXPECT_EQ(control->geometry(), expected.rect) << expected.name.toStdString();
     }
-    EXPECT_EQ(Control(1099)->geometry(), QRect(12, 89, 48, 23));
+    EXPECT_EQ(Control(control_name::kScore)->geometry(), QRect(12, 89, 48, 23));
 
     auto* group = dialog.findChild<QWidget*>(QStringLiteral("settings"));
     ASSERT_TRUE(group);
@@ -132,27 +104,28 @@ TEST_F(LayoutTest, LeftPanelControlsStandAtTheirConvertedRectangles)
 TEST_F(LayoutTest, ToolButtonsTakeThePictureSizeAtTheConvertedPosition)
 {
     const struct {
-        int id;
+        const char* name;
         int x, y;
-    } buttons[] = {{1114, 1, 1}, {1009, 26, 1}, {1015, 1, 15}, {1125, 26, 15}, {1126, 12, 148}};
+    } buttons[] = {{control_name::kHelp, 1, 1},   {control_name::kSound, 26, 1}, {control_name::kDemo, 1, 15},
+                   {control_name::kHint, 26, 15}, {control_name::kBack, 12, 148}};
     for (const auto& b : buttons) {
-        QWidget* button = Control(b.id);
-        ASSERT_TRUE(button) << b.id;
-        EXPECT_EQ(button->geometry(), QRect(PxX(b.x), PxY(b.y), 36, 20)) << b.id;
+        QWidget* button = Control(b.name);
+        ASSERT_TRUE(button) << b.name;
+        EXPECT_EQ(button->geometry(), QRect(PxX(b.x), PxY(b.y), 36, 20)) << b.name;
         EXPECT_TRUE(button->isVisible() || !dialog.isVisible());
     }
-    EXPECT_EQ(Control(1126)->pos(), QPoint(18, 241));
+    EXPECT_EQ(Control(control_name::kBack)->pos(), QPoint(18, 241));
 }
 
 TEST_F(LayoutTest, CaptionsAndTheScoreBox)
 {
     for (int i = 0; i < 6; ++i) {
-        auto* size = qobject_cast<QRadioButton*>(Control(1002 + i));
+        auto* size = qobject_cast<QRadioButton*>(Control(control_name::BoardSize(i + 4)));
         ASSERT_TRUE(size);
         EXPECT_EQ(size->text(), QStringLiteral("  %1").arg(i + 4));
     }
     dialog.show();
-    auto* score = qobject_cast<QLineEdit*>(Control(1099));
+    auto* score = qobject_cast<QLineEdit*>(Control(control_name::kScore));
     ASSERT_TRUE(score);
     EXPECT_TRUE(score->isReadOnly());
     EXPECT_EQ(score->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -174,10 +147,10 @@ TEST_F(LayoutTest, CaptionsAndTheScoreBox)
 
 TEST_F(LayoutTest, ScreenReadersHearWhatIsShownAndNothingHidden)
 {
-    EXPECT_EQ(Control(1125)->accessibleName(), QStringLiteral("Hint"));
-    EXPECT_EQ(Control(1111)->accessibleName(), QStringLiteral("level II"));
-    EXPECT_EQ(Control(1005)->accessibleName(), QStringLiteral("board size 7"));
-    EXPECT_EQ(Control(1099)->accessibleName(), QStringLiteral("score"));
+    EXPECT_EQ(Control(control_name::kHint)->accessibleName(), QStringLiteral("Hint"));
+    EXPECT_EQ(Control(control_name::Level(2))->accessibleName(), QStringLiteral("level II"));
+    EXPECT_EQ(Control(control_name::BoardSize(7))->accessibleName(), QStringLiteral("board size 7"));
+    EXPECT_EQ(Control(control_name::kScore)->accessibleName(), QStringLiteral("score"));
     dialog.show();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
     ASSERT_TRUE(window);

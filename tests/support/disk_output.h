@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What SDL's disk driver writes: 16-bit stereo frames at 48 kHz, in buffers of 240 frames.
@@ -16,3 +17,10 @@ std::size_t Find(const std::vector<std::uint8_t>& haystack, const std::vector<st
                  std::size_t from = 0);
 
 bool Silent(const std::vector<std::uint8_t>& bytes, std::size_t begin, std::size_t end);
+
+// The output the disk driver has written to file since from, once the samples of the cue
+// played last stand in it whole with a few buffers after them: the driver's clock runs a
+// little slow, so a cue's tail may still be on its way when the call that played it returns.
+// What is there at the deadline when that does not happen.
+std::vector<std::uint8_t> DeviceOutputSince(const std::string& file, std::size_t from,
+                                            const std::vector<std::uint8_t>& last);

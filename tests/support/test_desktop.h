@@ -10,7 +10,9 @@
 // lives: empty data and configuration directories, no desktop environment for xdg-open to
 // detect (so it takes its generic path), no session bus, a browser fallback that fails, and
 // a display variable, without which xdg-open never looks up URL-scheme handlers (it only
-// tests that the variable is set). What happens is decided by the handlers registered here.
+// tests that the variable is set). What happens is decided by the handlers registered here,
+// and a handler can be held at a gate until the test lets it go on, so that nothing depends
+// on how long a run takes.
 class CTestDesktop {
 public:
     // The display xdg-open is told of: by default one that need not exist, which is enough for
@@ -26,6 +28,11 @@ public:
 
     // The URL the handler received; empty when it never ran.
     QString Recorded() const;
+
+    // A shell line for a handler's then: it waits there until the test opens the gate.
+    QString WaitAtGate() const;
+    // Opens the gate for a handler waiting at it; false, changing nothing, while none waits.
+    bool OpenGate() const;
 
     // A path inside the desktop's directory.
     QString Path(const QString& name) const;

@@ -2,14 +2,11 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "ui/classic_look.h"
-
 // Widget tests draw off screen, also while CTest lists them.
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    ApplyClassicLook(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

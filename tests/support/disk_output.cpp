@@ -5,6 +5,8 @@
 
 #include "assets/cues.h"
 #include "sound/cue_bank.h"
+#include "poll.h"
+#include "wave_reader.h"
 
 std::vector<std::uint8_t> DeviceSamples(int id)
 {
@@ -28,4 +30,17 @@ bool Silent(const std::vector<std::uint8_t>& bytes, std::size_t begin, std::size
 {
     return std::all_of(bytes.begin() + static_cast<long>(begin), bytes.begin() + static_cast<long>(end),
                        [](std::uint8_t b) { return b == 0; });
+}
+
+std::vector<std::uint8_t> DeviceOutputSince(const std::string& file, std::size_t from,
+                                            const std::vector<std::uint8_t>& last)
+{
+    std::vector<std::uint8_t> output;
+    support::PollUntil([&] {
+        const auto all = ReadFile(file);
+        output.assign(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
+        const std::size_t at = Find(output, last);
+        return at < output.size() && output.size() - at - last.size() >= 4 * kBufferBytes;
+    });
+    return output;
 }
