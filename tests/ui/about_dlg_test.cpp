@@ -107,4 +107,25 @@ TEST_F(AboutCommandTest, TheMailButtonLaunchesTheMailTargetAndEndsTheGame)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// While the launch runs: no window menu, a close waits for it, and nothing asked for
+// meanwhile runs before the game ends once.
+TEST_F(AboutCommandTest, InputDuringTheLaunchWaitsAndTheGameEndsOnceAfterIt)
+{
+    bool menu = false;
+    g_duringLaunch = [&] {
+        RightClick(dialog.MirrorCell(3, 2));
+        menu = QApplication::activePopupWidget() != nullptr;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible()) << "closed inside the launch";
+        Find<CCellButton>(control_name::kHelp)->click();
+        QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    };
+    RunAbout(dialog, [](CAboutDlg& box) { box.MailButton().click(); });
+    EXPECT_FALSE(menu);
+    EXPECT_EQ(g_launches.size(), 1u);
+    EXPECT_EQ(fake_sound::Log(), std::vector<std::string>{"cue 244"}) << "Help or the move ran";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
 }  // namespace

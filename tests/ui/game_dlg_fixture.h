@@ -18,11 +18,15 @@
 #include "ui/game_dlg.h"
 #include "ui/help_dlg.h"
 
-// The launches a window asked for, recorded instead of handed to the desktop.
+// The launches a window asked for, recorded instead of handed to the desktop; a test may act
+// while one runs, as a player may while the desktop's opener looks for its program.
 inline std::vector<std::string> g_launches;
+inline std::function<void()> g_duringLaunch;
 inline void RecordLaunch(QWidget*, std::string_view target)
 {
     g_launches.emplace_back(target);
+    if (g_duringLaunch)
+        g_duringLaunch();
 }
 
 // A right click over the widget, delivered as the window system delivers it: to the widget
@@ -77,6 +81,7 @@ protected:
     {
         fake_sound::Reset();
         g_launches.clear();
+        g_duringLaunch = nullptr;
     }
 
     template <typename Control = QWidget>
