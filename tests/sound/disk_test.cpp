@@ -10,16 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
 namespace {
-
-const std::string g_output = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".raw";
 
 long SourceFrames(int id)
 {
@@ -39,10 +33,10 @@ TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
         EXPECT_NEAR(static_cast<double>(cue.size() / kFrameBytes), expectedFrames, 2.0);
         EXPECT_FALSE(Silent(cue, 0, cue.size()));
 
-        const std::size_t before = ReadFile(g_output).size();
+        const std::size_t before = DeviceOutputSize();
         PlayCue(id);
         ASSERT_TRUE(g_bSound);
-        const auto output = DeviceOutputSince(g_output, before, cue);
+        const auto output = DeviceOutputSince(before, cue);
         const std::size_t at = Find(output, cue);
         ASSERT_LT(at, output.size()) << "the cue's samples are not in the output";
         EXPECT_TRUE(Silent(output, at + cue.size(), output.size())) << "sound after the cue";
@@ -56,7 +50,7 @@ TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
     const auto loop = DeviceSamples(245);
     const auto click = DeviceSamples(244);
     ASSERT_FALSE(loop.empty());
-    const std::size_t before = ReadFile(g_output).size();
+    const std::size_t before = DeviceOutputSize();
     PlayCue(245);
     support::LetIntervalPass(2700ms);  // past the loop's end
     g_bSound = false;
@@ -64,28 +58,17 @@ TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
     support::LetIntervalPass(300ms);
     g_bSound = true;
     PlayCue(244);
-    const auto output = DeviceOutputSince(g_output, before, click);
+    const auto output = DeviceOutputSince(before, click);
 
-    const std::size_t start = Find(output, loop);
-    ASSERT_LT(start, output.size());
-    const std::size_t clickAt = Find(output, click, start);
-    ASSERT_LT(clickAt, output.size());
-    // The loop plays on byte for byte around its seam, through the cue played with sound off,
-    // until the click replaces it.
-    std::size_t end = start;
-    while (end < clickAt && output[end] == loop[(end - start) % loop.size()])
-        ++end;
-    EXPECT_GT(end - start, loop.size() + 300 * 48 * kFrameBytes);
-    EXPECT_LE(clickAt - end, 2 * kBufferBytes) << "the loop was not stopped at once";
-    EXPECT_TRUE(Silent(output, end, clickAt));
-    EXPECT_TRUE(Silent(output, clickAt + click.size(), output.size()));
+    // The loop plays on through the cue played with sound off, until the click replaces it.
+    std::size_t played = 0;
+    ASSERT_TRUE(LoopStoppedAtOnceByTheClick(output, loop, click, played));
+    EXPECT_GT(played, loop.size() + 300 * 48 * kFrameBytes);
 }
 
 }  // namespace
 
 void ConfigureAudioEnvironment()
 {
-    ::setenv("SDL_AUDIODRIVER", "disk", 1);
-    ::setenv("SDL_DISKAUDIOFILE", g_output.c_str(), 1);
-    std::atexit([] { std::remove(g_output.c_str()); });
+    UseDiskAudio();
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/product.h"
+#include "dialog_pixels.h"
 #include "game_dlg_fixture.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
@@ -12,13 +13,6 @@
 #include "ui/picture_text.h"
 
 namespace {
-
-QRect PxRect(int x, int y, int w, int h)
-{
-    // Base units 6 x 13, half rounded up, worked out here rather than with the product's code.
-    auto px = [](int units, double base) { return static_cast<int>(units * base + 0.5); };
-    return QRect(px(x, 1.5), px(y, 1.625), px(w, 1.5), px(h, 1.625));
-}
 
 TEST(AboutDlg, StandsAtItsConvertedSizeWithItsCaptionAndControls)
 {

@@ -5,31 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
-#include "fake_sound.h"
+#include "dialog_pixels.h"
+#include "game_dlg_fixture.h"
 #include "qt_print.h"
-#include "ui/cell_button.h"
-#include "ui/control_names.h"
-#include "ui/game_dlg.h"
 
 namespace {
 
-// Independent of the product's conversion: base units 6 x 13, half rounded up.
-int PxX(int units) { return static_cast<int>(std::floor(units * 6 / 4.0 + 0.5)); }
-int PxY(int units) { return static_cast<int>(std::floor(units * 13 / 8.0 + 0.5)); }
-QRect PxRect(int x, int y, int w, int h) { return QRect(PxX(x), PxY(y), PxX(w), PxY(h)); }
-
-class LayoutTest : public testing::Test {
-protected:
-    void SetUp() override { fake_sound::Reset(); }
-
-    QWidget* Control(const QString& name) const { return dialog.findChild<QWidget*>(name); }
-
-    CGameDlg dialog{fake_sound::Output()};
-};
+using LayoutTest = GameDlgTest;
 
 TEST_F(LayoutTest, WindowIsFixedAtTheConvertedTemplateSize)
 {
@@ -51,8 +36,8 @@ TEST_F(LayoutTest, EveryCellStandsAtItsPositionUnderItsName)
     for (int c = 1; c <= 9; ++c) {
         for (int h = 1; h <= c; ++h) {
             SCOPED_TRACE(testing::Message() << "column " << c << " height " << h);
-            QWidget* smiley = Control(control_name::Smiley(c, h));
-            QWidget* mirror = Control(control_name::Mirror(c, h));
+            QWidget* smiley = Find(control_name::Smiley(c, h));
+            QWidget* mirror = Find(control_name::Mirror(c, h));
             ASSERT_TRUE(smiley && mirror);
             EXPECT_EQ(smiley, dialog.SmileyCell(c, h));
             EXPECT_EQ(mirror, dialog.MirrorCell(c, h));
@@ -86,11 +71,11 @@ TEST_F(LayoutTest, LeftPanelControlsStandAtTheirConvertedRectangles)
         {control_name::BoardSize(8), PxRect(12, 121, 24, 12)}, {control_name::BoardSize(9), PxRect(12, 135, 24, 12)},
     };
     for (const Expected& expected : controls) {
-        QWidget* control = Control(expected.name);
+        QWidget* control = Find(expected.name);
         ASSERT_TRUE(control) << expected.name.toStdString();
         EXPECT_EQ(control->geometry(), expected.rect) << expected.name.toStdString();
     }
-    EXPECT_EQ(Control(control_name::kScore)->geometry(), QRect(12, 89, 48, 23));
+    EXPECT_EQ(Find(control_name::kScore)->geometry(), QRect(12, 89, 48, 23));
 
     auto* group = dialog.findChild<QWidget*>(QStringLiteral("settings"));
     ASSERT_TRUE(group);
@@ -109,23 +94,22 @@ TEST_F(LayoutTest, ToolButtonsTakeThePictureSizeAtTheConvertedPosition)
     } buttons[] = {{control_name::kHelp, 1, 1},   {control_name::kSound, 26, 1}, {control_name::kDemo, 1, 15},
                    {control_name::kHint, 26, 15}, {control_name::kBack, 12, 148}};
     for (const auto& b : buttons) {
-        QWidget* button = Control(b.name);
+        QWidget* button = Find(b.name);
         ASSERT_TRUE(button) << b.name;
         EXPECT_EQ(button->geometry(), QRect(PxX(b.x), PxY(b.y), 36, 20)) << b.name;
-        EXPECT_TRUE(button->isVisible() || !dialog.isVisible());
+        EXPECT_TRUE(button->isVisible());
     }
-    EXPECT_EQ(Control(control_name::kBack)->pos(), QPoint(18, 241));
+    EXPECT_EQ(Find(control_name::kBack)->pos(), QPoint(18, 241));
 }
 
 TEST_F(LayoutTest, CaptionsAndTheScoreBox)
 {
     for (int i = 0; i < 6; ++i) {
-        auto* size = qobject_cast<QRadioButton*>(Control(control_name::BoardSize(i + 4)));
+        auto* size = qobject_cast<QRadioButton*>(Find(control_name::BoardSize(i + 4)));
         ASSERT_TRUE(size);
         EXPECT_EQ(size->text(), QStringLiteral("  %1").arg(i + 4));
     }
-    dialog.show();
-    auto* score = qobject_cast<QLineEdit*>(Control(control_name::kScore));
+    auto* score = qobject_cast<QLineEdit*>(Find(control_name::kScore));
     ASSERT_TRUE(score);
     EXPECT_TRUE(score->isReadOnly());
     EXPECT_EQ(score->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -142,16 +126,14 @@ TEST_F(LayoutTest, CaptionsAndTheScoreBox)
     const QFontMetrics metrics(score->font());
     EXPECT_LE(metrics.horizontalAdvance(score->text()), score->width() - 8);
     EXPECT_LE(metrics.height(), PxY(8));
-    dialog.hide();
 }
 
 TEST_F(LayoutTest, ScreenReadersHearWhatIsShownAndNothingHidden)
 {
-    EXPECT_EQ(Control(control_name::kHint)->accessibleName(), QStringLiteral("Hint"));
-    EXPECT_EQ(Control(control_name::Level(2))->accessibleName(), QStringLiteral("level II"));
-    EXPECT_EQ(Control(control_name::BoardSize(7))->accessibleName(), QStringLiteral("board size 7"));
-    EXPECT_EQ(Control(control_name::kScore)->accessibleName(), QStringLiteral("score"));
-    dialog.show();
+    EXPECT_EQ(Find(control_name::kHint)->accessibleName(), QStringLiteral("Hint"));
+    EXPECT_EQ(Find(control_name::Level(2))->accessibleName(), QStringLiteral("level II"));
+    EXPECT_EQ(Find(control_name::BoardSize(7))->accessibleName(), QStringLiteral("board size 7"));
+    EXPECT_EQ(Find(control_name::kScore)->accessibleName(), QStringLiteral("score"));
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
     ASSERT_TRUE(window);
     for (int i = 0; i < window->childCount(); ++i) {
@@ -159,7 +141,6 @@ TEST_F(LayoutTest, ScreenReadersHearWhatIsShownAndNothingHidden)
         EXPECT_FALSE(child->text(QAccessible::Name).isEmpty()) << i;
         EXPECT_FALSE(child->state().invisible) << child->text(QAccessible::Name).toStdString();
     }
-    dialog.hide();
 }
 
 }  // namespace
