@@ -6,6 +6,7 @@
 #include "board_view.h"
 #include "game_session.h"
 #include "poll.h"
+#include "qt_print.h"
 #include "test_desktop.h"
 
 namespace {

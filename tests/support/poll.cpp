@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace support {
@@ -21,12 +22,23 @@ void Rest(std::chrono::milliseconds interval)
     loop.exec();
 }
 
+// What the running test has reported so far: failures and skips.
+int Reports()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    return test ? test->result()->total_part_count() : 0;
+}
+
 }  // namespace
 
 bool PollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
+    const int reports = Reports();
     while (!done()) {
+        // A failure inside the poll (a tool that failed, say) would only repeat itself.
+        if (Reports() > reports)
+            return false;
         const auto left = deadline - std::chrono::steady_clock::now();
         if (left <= 0ms)
             return done();

@@ -10,7 +10,8 @@ namespace support {
 
 using namespace std::chrono_literals;
 
-// Asks done() until it holds or the limit has passed; its last answer.
+// Asks done() until it holds or the limit has passed, or until done() has made the test fail;
+// its last answer.
 bool PollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s);
 
 // Lets an interval pass that is itself what the test measures (two screenshots so far apart,

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "poll.h"
 #include "tool_run.h"
 
 namespace {
@@ -45,6 +46,8 @@ CTestDesktop::CTestDesktop(const QByteArray& display)
 
 CTestDesktop::~CTestDesktop()
 {
+    if (m_bGateShut)
+        support::PollUntil([this] { return OpenGate(); }, std::chrono::seconds(5));
     for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
         if (it->second.first)
             qputenv(it->first, it->second.second);
@@ -69,19 +72,21 @@ void CTestDesktop::RegisterHandler(const QString& then)
                       QStringLiteral("x-scheme-handler/mailto"), QStringLiteral("x-scheme-handler/https")});
 }
 
-QString CTestDesktop::WaitAtGate() const
+QString CTestDesktop::WaitAtGate()
 {
+    m_bGateShut = true;
     // Opening a FIFO for reading blocks until a writer opens it; the writer's close is the
     // end of file that lets the reader go on.
     return QStringLiteral("read line < '%1' || true").arg(Path("gate"));
 }
 
-bool CTestDesktop::OpenGate() const
+bool CTestDesktop::OpenGate()
 {
     const int gate = ::open(QFile::encodeName(Path("gate")).constData(), O_WRONLY | O_NONBLOCK);
     if (gate < 0)
         return false;
     ::close(gate);
+    m_bGateShut = false;
     return true;
 }
 

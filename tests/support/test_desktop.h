@@ -29,10 +29,11 @@ public:
     // The URL the handler received; empty when it never ran.
     QString Recorded() const;
 
-    // A shell line for a handler's then: it waits there until the test opens the gate.
-    QString WaitAtGate() const;
+    // A shell line for a handler's then: it waits there until the test opens the gate, or
+    // until the desktop ends, so that a failed test leaves no handler behind.
+    QString WaitAtGate();
     // Opens the gate for a handler waiting at it; false, changing nothing, while none waits.
-    bool OpenGate() const;
+    bool OpenGate();
 
     // A path inside the desktop's directory.
     QString Path(const QString& name) const;
@@ -45,5 +46,6 @@ private:
     void Remember(const char* name);
 
     QTemporaryDir m_dir;
+    bool m_bGateShut = false;  // a handler was told to wait and the gate has not opened since
     std::vector<std::pair<const char*, std::pair<bool, QByteArray>>> m_saved;
 };
