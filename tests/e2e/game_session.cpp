@@ -119,30 +119,21 @@ int GameSession::WaitForExit(std::chrono::milliseconds limit)
     return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
 }
 
-bool GameSession::Shows(QSize size)
+QRect GameSession::WindowOfSize(QSize size)
 {
     for (const QString& id : Windows(QStringLiteral("^Glimmerjig$"))) {
-        if (Geometry(id).size() == size)
-            return true;
+        const QRect window = Geometry(id);
+        if (window.size() == size) {
+            Xdotool({"windowfocus", "--sync", id});
+            return window;
+        }
     }
-    return false;
+    return {};
 }
 
 QRect GameSession::WaitForWindow(QSize size, std::chrono::milliseconds limit)
 {
     QRect window;
-    support::PollUntil(
-        [&] {
-            for (const QString& id : Windows(QStringLiteral("^Glimmerjig$"))) {
-                const QRect found = Geometry(id);
-                if (found.size() == size) {
-                    window = found;
-                    Xdotool({"windowfocus", "--sync", id});
-                    return true;
-                }
-            }
-            return false;
-        },
-        limit);
+    support::PollUntil([&] { return !(window = WindowOfSize(size)).isEmpty(); }, limit);
     return window;
 }

@@ -43,8 +43,8 @@ public:
     // stands on the screen once it shows (it gets the keyboard then), or an empty rectangle
     // when it has not shown within the limit.
     QRect WaitForWindow(QSize size, std::chrono::milliseconds limit);
-    // Whether a window of the game of that size shows now.
-    bool Shows(QSize size);
+    // Where a window of the game of that size shows now, focused; an empty rectangle for none.
+    QRect WindowOfSize(QSize size);
     // Exit code, or -1 when the game is still running at the end of the limit.
     int WaitForExit(std::chrono::milliseconds limit);
 

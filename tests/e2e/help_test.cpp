@@ -85,7 +85,7 @@ TEST_F(HelpTest, HelpScrollsEachTabAndEscLeavesThePlayableGame)
     }
 
     game.Key("Escape");
-    EXPECT_TRUE(PollUntil([&] { return !game.Shows(kHelpSize); }, 5s)) << "Esc did not close Help";
+    EXPECT_TRUE(PollUntil([&] { return game.WindowOfSize(kHelpSize).isEmpty(); }, 5s)) << "Esc did not close Help";
     game.Click(Centre(SmileyCell(9, 4)));
     const Board board = Read(game.SettledScreenshot(QStringLiteral("help-after")));
     EXPECT_GT(board.grey, 5) << "the click on the board did nothing";
