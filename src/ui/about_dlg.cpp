@@ -8,6 +8,7 @@
 #include "ui/control_names.h"
 #include "ui/dialog_units.h"
 #include "ui/enter_key.h"
+#include "ui/fit_caption.h"
 #include "ui/picture_text.h"
 #include "ui/text_frame.h"
 
@@ -30,13 +31,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setFixedSize(dlu::X(kWidth), dlu::Y(kHeight));
 
     m_mailTo = new QPushButton(QStringLiteral("mail to: ") + QString::fromLatin1(kContactEmail), this);
-    m_mailTo->setObjectName(ControlName(1119));
+    m_mailTo->setObjectName(QString::fromLatin1(control_name::kMailTo));
     m_mailTo->setGeometry(dlu::Rect(7, 143, 124, 14));
     m_mailTo->setFocusPolicy(Qt::ClickFocus);
     m_mailTo->setAutoDefault(false);
+    FitCaption(m_mailTo);
     connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
 
-    m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), ControlName(1121));
+    m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), control_name::kTextFrame);
     m_text->setAccessibleName(QStringLiteral("credits"));
 
     m_text->SetText(CreditsText(), kTextSeparator);

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,7 +11,8 @@
 #include "ui/enter_key.h"
 
 CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
-    : QDialog(nullptr), m_sound(sound), m_launch(launch), m_flow(*this)
+    : QDialog(nullptr), m_sound(sound), m_flow(*this),
+      m_boxCommands(this, sound, launch, [this] { CloseAfterCommand(); })
 {
     CreateControls();
     // Icon 128, the 32 x 32 face with a transparent surround.
@@ -47,7 +47,7 @@ void CGameDlg::ConnectCommands()
         connect(m_sizeButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.NewGame(i + 4); }); });
     for (int i = 0; i < 3; ++i)
         connect(m_levelButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.OnLevel(i + 1); }); });
-    connect(m_help, &QAbstractButton::clicked, this, [this] { Run([this] { OnHelp(); }); });
+    connect(m_help, &QAbstractButton::clicked, this, [this] { Run([this] { m_boxCommands.OnHelp(); }); });
     connect(m_demo, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnDemo(); }); });
     connect(m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
     connect(m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });
@@ -69,7 +69,7 @@ void CGameDlg::Run(std::function<void()> command)
     if (m_commands.Busy())
         return;
     SyncRadioButtons();
-    UpdateBoardStop();
+    m_boardKeys.UpdateBoardStop(focusWidget());
     if (m_bCloseRequested) {
         m_bCloseRequested = false;
         QDialog::reject();
@@ -110,22 +110,21 @@ void CGameDlg::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void CGameDlg::contextMenuEvent(QContextMenuEvent* event)
+void CGameDlg::OfferWindowMenu(const QPoint& globalPos)
 {
-    // The menu never opens inside a running command: its own event loop would hold the
-    // command until it closed. It does not block either, and its items run as commands.
     if (m_commands.Busy())
         return;
     if (!m_windowMenu) {
-        // What the window manager's own menu offers elsewhere.
+        // What the window manager's own menu offers elsewhere. It does not block: its items
+        // run as commands.
         m_windowMenu = new QMenu(this);
         m_windowMenu->addAction(QStringLiteral("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(QStringLiteral("&Close"), this, &CGameDlg::reject);
         m_windowMenu->addSeparator();
         m_windowMenu->addAction(QStringLiteral("&About Game   G l i m m e r j i g..."), this,
-                                [this] { Run([this] { OnAbout(); }); });
+                                [this] { Run([this] { m_boxCommands.OnAbout(); }); });
     }
-    m_windowMenu->popup(event->globalPos());
+    m_windowMenu->popup(globalPos);
 }
 
 void CGameDlg::TrackMotion()
@@ -144,13 +143,7 @@ bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
     // where the platform has no global pointer position), a key or a button.
     switch (event->type()) {
     case QEvent::KeyPress:
-        m_bKeysOnBoard = SmileyCodeOf(watched) != 0;
-        m_bStirred = true;
-        break;
     case QEvent::MouseButtonPress:
-        m_bKeysOnBoard = false;
-        m_bStirred = true;
-        break;
     case QEvent::MouseMove:
     case QEvent::ContextMenu:
         m_bStirred = true;
@@ -158,9 +151,17 @@ bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
+    m_boardKeys.NoteInput(watched, event);
     if (EndsTheDemo(event))
         return true;
-    if (event->type() == QEvent::KeyPress && MoveOnBoard(watched, static_cast<QKeyEvent*>(event)->key()))
+    // Taken here for every control, since a disabled one (an empty cell, a mirror) would
+    // swallow it rather than pass it on to the window.
+    if (event->type() == QEvent::ContextMenu) {
+        OfferWindowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress &&
+        m_boardKeys.MoveOnBoard(watched, static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QDialog::eventFilter(watched, event);
 }

@@ -8,8 +8,10 @@
 
 #include "flow/game_flow.h"
 #include "flow/game_view.h"
+#include "ui/board_keys.h"
+#include "ui/box_commands.h"
 #include "ui/command_queue.h"
-#include "ui/launcher.h"
+#include "ui/launch_target.h"
 #include "ui/sound_output.h"
 
 class CCellButton;
@@ -19,7 +21,9 @@ class QRadioButton;
 
 // The game's only window: the board of 45 smiley cells and their 45 mirrors, the tool
 // buttons, the level and size buttons and the score box, laid out in dialog units. It runs
-// the game flow's commands one at a time (see CCommandQueue) and is the flow's view.
+// the game flow's commands one at a time (see CCommandQueue) and is the flow's view; the
+// board's keys and the commands that open boxes are jobs of their own (CBoardKeys,
+// CBoxCommands). A right click anywhere in it opens the window menu.
 class CGameDlg : public QDialog, public IGameView {
     Q_OBJECT
 
@@ -46,17 +50,12 @@ public:
     void PlayCue(int id) override;
     void Pause(int n) override;
 
-    // Opens a mail link or web host with the desktop's handler; a failure shows its code in
-    // a message box. Returns when the launch is over; the window goes on meanwhile.
-    void Launch(const std::string& target);
-
     // Closing (Esc, Cancel, the window manager, the window menu) waits for a running command
     // to end; no command the player starts afterwards runs.
     void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -71,11 +70,9 @@ private:
     void Run(std::function<void()> command);
     // Ends the program once the running command is over: after a mail or web launch.
     void CloseAfterCommand();
-    // The About command: the credits box, then the mail launch when it was asked for.
-    void OnAbout();
-    // The Help command: the help window with its looping cue, then the mail or web launch
-    // when one was asked for.
-    void OnHelp();
+    // The window menu at the pointer; never inside a running command, whose own event loop
+    // the menu's would hold until it closed.
+    void OfferWindowMenu(const QPoint& globalPos);
     // Input during the demo only ends it: the key or click is used up, except Esc, which
     // goes on to close the window.
     bool EndsTheDemo(const QEvent* event) const;
@@ -83,17 +80,7 @@ private:
     // Brings the radio buttons back to what the flow last checked.
     void SyncRadioButtons();
 
-    // Keyboard play: the board is one stop in the tab order, a standing smiley; the arrow
-    // keys move among the standing smileys and Space takes the focused one.
-    void UpdateBoardStop();
-    // Handles an arrow key pressed on a smiley cell; false for any other key or widget.
-    bool MoveOnBoard(QObject* watched, int key);
-    void SetBoardStop(int code, bool focus);
-    // The code of the smiley cell, 0 for anything else.
-    int SmileyCodeOf(const QObject* object) const;
-
     SoundOutput m_sound;
-    LaunchFunction m_launch;
     CCommandQueue m_commands;
     CGameFlow m_flow;
 
@@ -105,11 +92,11 @@ private:
     QPoint m_cursorAtWatch;
     bool m_bStirred = false;
     QMenu* m_windowMenu = nullptr;
-    int m_nBoardStop = 0;  // code of the smiley cell that Tab reaches; 0 for none
-    bool m_bKeysOnBoard = false;  // the latest key went to the board, not the mouse or elsewhere
 
     std::array<CCellButton*, 100> m_smileys{};  // by cell code
     std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored
+    CBoardKeys m_boardKeys{m_smileys};
+    CBoxCommands m_boxCommands;
     CCellButton* m_help = nullptr;
     CCellButton* m_soundButton = nullptr;
     CCellButton* m_demo = nullptr;

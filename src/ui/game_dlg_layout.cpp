@@ -20,9 +20,9 @@ constexpr int kDialogHeight = 167;
 constexpr int kCellUnits = 15;
 
 template <typename Control>
-Control* Place(Control* control, int id, const QRect& rect)
+Control* Place(Control* control, const QString& name, const QRect& rect)
 {
-    control->setObjectName(ControlName(id));
+    control->setObjectName(name);
     control->setGeometry(rect);
     return control;
 }
@@ -30,11 +30,11 @@ Control* Place(Control* control, int id, const QRect& rect)
 constexpr QSize kToolButtonPixels(36, 20);
 
 // Tool buttons are as large as their pictures, at the converted position.
-CCellButton* ToolButton(QWidget* parent, int id, const char* caption, const char* name,
+CCellButton* ToolButton(QWidget* parent, const char* role, const char* caption, const char* name,
                         int x, int y, Qt::FocusPolicy focus)
 {
     auto* button = new CCellButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(ControlName(id));
+    button->setObjectName(QString::fromLatin1(role));
     button->move(dlu::X(x), dlu::Y(y));
     button->setFixedSize(kToolButtonPixels);
     button->setAccessibleName(QString::fromLatin1(name));
@@ -42,10 +42,10 @@ CCellButton* ToolButton(QWidget* parent, int id, const char* caption, const char
     return button;
 }
 
-CCellButton* Cell(QWidget* parent, const char* caption, int id, QPoint origin)
+CCellButton* Cell(QWidget* parent, const char* caption, const QString& name, QPoint origin)
 {
     auto* cell = new CCellButton(QString::fromLatin1(caption), parent);
-    Place(cell, id, dlu::Rect(origin.x(), origin.y(), kCellUnits, kCellUnits));
+    Place(cell, name, dlu::Rect(origin.x(), origin.y(), kCellUnits, kCellUnits));
     cell->setFixedSize(board_layout::kCellPixels, board_layout::kCellPixels);
     cell->setFocusPolicy(Qt::ClickFocus);
     return cell;
@@ -75,9 +75,9 @@ void CGameDlg::CreateBoard()
             const int code = 10 * column + height;
             // Named after what they show: a yellow smiley or an empty cell; a cyan sad face
             // for a smiley taken, a white smiley for one still standing.
-            m_smileys[code] = Cell(this, "myimage", SmileyId(column, height), SmileyOrigin(column, height));
+            m_smileys[code] = Cell(this, "myimage", control_name::Smiley(column, height), SmileyOrigin(column, height));
             m_smileys[code]->SetSpokenNames(QStringLiteral("smiley") + where, QStringLiteral("empty") + where);
-            m_mirrors[code] = Cell(this, "image", MirrorId(column, height), MirrorOrigin(column, height));
+            m_mirrors[code] = Cell(this, "image", control_name::Mirror(column, height), MirrorOrigin(column, height));
             m_mirrors[code]->SetSpokenNames(QStringLiteral("taken smiley") + where,
                                             QStringLiteral("smiley not taken") + where);
         }
@@ -92,10 +92,10 @@ void CGameDlg::CreateLeftPanel()
     group->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     group->setAccessibleName(QStringLiteral("level, score and board size"));
 
-    m_help = ToolButton(this, 1114, "HELP", "Help", 1, 1, Qt::StrongFocus);
-    m_soundButton = ToolButton(this, 1009, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
-    m_demo = ToolButton(this, 1015, "Demo", "Demo", 1, 15, Qt::ClickFocus);
-    m_hint = ToolButton(this, 1125, "Hint", "Hint", 26, 15, Qt::StrongFocus);
+    m_help = ToolButton(this, control_name::kHelp, "HELP", "Help", 1, 1, Qt::StrongFocus);
+    m_soundButton = ToolButton(this, control_name::kSound, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
+    m_demo = ToolButton(this, control_name::kDemo, "Demo", "Demo", 1, 15, Qt::ClickFocus);
+    m_hint = ToolButton(this, control_name::kHint, "Hint", "Hint", 26, 15, Qt::StrongFocus);
 
     auto* levels = new QLabel(QStringLiteral(" I    II   III  "), this);
     levels->setObjectName(QStringLiteral("levels"));
@@ -106,18 +106,17 @@ void CGameDlg::CreateLeftPanel()
 
     // Each radio group is exclusive on its own.
     auto* levelGroup = new QButtonGroup(this);
-    static constexpr int kLevelIds[] = {1109, 1111, 1112};
     static constexpr const char* kLevelNames[] = {"level I", "level II", "level III"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QRadioButton(QStringLiteral("level%1").arg(i + 1), this);
-        Place(button, kLevelIds[i], dlu::Rect(9 + 10 * i, 44, 10, 10));
+        Place(button, control_name::Level(i + 1), dlu::Rect(9 + 10 * i, 44, 10, 10));
         button->setAccessibleName(QString::fromLatin1(kLevelNames[i]));
         button->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         levelGroup->addButton(button);
         m_levelButtons[i] = button;
     }
 
-    m_score = Place(new QLineEdit(this), 1099, dlu::Rect(8, 55, 32, 14));
+    m_score = Place(new QLineEdit(this), QString::fromLatin1(control_name::kScore), dlu::Rect(8, 55, 32, 14));
     m_score->setReadOnly(true);
     // A read-only edit box is painted like static text on the dialog's grey.
     QPalette scorePalette = m_score->palette();
@@ -132,12 +131,12 @@ void CGameDlg::CreateLeftPanel()
     static constexpr int kSizeTops[] = {70, 82, 95, 108, 121, 135};
     for (int i = 0; i < 6; ++i) {
         auto* button = new CFramedRadio(QStringLiteral("  %1").arg(i + 4), this);
-        Place(button, 1002 + i, dlu::Rect(12, kSizeTops[i], 24, 12));
+        Place(button, control_name::BoardSize(i + 4), dlu::Rect(12, kSizeTops[i], 24, 12));
         button->setAccessibleName(QStringLiteral("board size %1").arg(i + 4));
         button->setFocusPolicy(Qt::ClickFocus);
         sizeGroup->addButton(button);
         m_sizeButtons[i] = button;
     }
 
-    m_back = ToolButton(this, 1126, "Back", "Back", 12, 148, Qt::StrongFocus);
+    m_back = ToolButton(this, control_name::kBack, "Back", "Back", 12, 148, Qt::StrongFocus);
 }

@@ -9,6 +9,7 @@
 #include "base/product.h"
 #include "ui/control_names.h"
 #include "ui/dialog_units.h"
+#include "ui/fit_caption.h"
 #include "ui/help_page.h"
 
 std::array<CHelpPage*, kHelpPageCount> g_pHelpPage{};
@@ -20,6 +21,10 @@ constexpr QPoint kPageOffset(2, 22);
 // The pane's raised edge starts under the row of tabs; the selected tab covers its top.
 constexpr int kPaneTop = 20;
 constexpr int kPaneEdge = 2;
+
+// Fault codes: a tab change, or a Pause press, with no page behind the selected tab.
+constexpr const char* kFaultTabWithoutPage = "013";
+constexpr const char* kFaultPauseWithoutPage = "018";
 
 // Tabs with a little less room round their titles than the style gives, so that all eight
 // fit in one row without scrolling.
@@ -34,30 +39,10 @@ private:
     static constexpr int kTabPadding = 16;
 };
 
-// A caption too wide for its button (a long contact address, say) is set in a smaller type,
-// down to a floor, and then cut short in the middle; the whole caption stays the button's
-// tool tip and accessible name.
-void FitCaption(QPushButton* button)
-{
-    constexpr int kMargin = 8;
-    constexpr int kSmallestPixels = 9;
-    const QString caption = button->text();
-    const int room = button->width() - kMargin;
-    QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pixelSize() > kSmallestPixels)
-        font.setPixelSize(font.pixelSize() - 1);
-    if (font == button->font())
-        return;
-    button->setFont(font);
-    button->setText(QFontMetrics(font).elidedText(caption, Qt::ElideMiddle, room));
-    button->setToolTip(caption);
-    button->setAccessibleName(caption);
-}
-
-QPushButton* Button(QWidget* parent, int id, const QString& caption, const QRect& rect)
+QPushButton* Button(QWidget* parent, const char* role, const QString& caption, const QRect& rect)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(ControlName(id));
+    button->setObjectName(QString::fromLatin1(role));
     button->setGeometry(rect);
     button->setFocusPolicy(Qt::StrongFocus);
     FitCaption(button);
@@ -94,17 +79,17 @@ CHelpDlg::~CHelpDlg()
 void CHelpDlg::CreateButtons()
 {
     // Created in tab order; the tab control between GoTo and Mail To takes no tab stop.
-    QPushButton* ok = Button(this, 1, QStringLiteral("OK"), dlu::Rect(249, 162, 20, 14));
+    QPushButton* ok = Button(this, control_name::kOk, QStringLiteral("OK"), dlu::Rect(249, 162, 20, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHelpDlg::accept);
-    QPushButton* goTo = Button(this, 2, QStringLiteral("GoTo: ") + QString::fromLatin1(kWebHost),
+    QPushButton* goTo = Button(this, control_name::kGoTo, QStringLiteral("GoTo: ") + QString::fromLatin1(kWebHost),
                                dlu::Rect(105, 162, 106, 14));
     connect(goTo, &QPushButton::clicked, this, &CHelpDlg::OnGoTo);
     CreateTabs();
-    QPushButton* mailTo = Button(this, 6, QStringLiteral("Mail To: ") + QString::fromLatin1(kContactEmail),
+    QPushButton* mailTo = Button(this, control_name::kMailTo, QStringLiteral("Mail To: ") + QString::fromLatin1(kContactEmail),
                                  dlu::Rect(2, 162, 101, 14));
     connect(mailTo, &QPushButton::clicked, this, &CHelpDlg::OnMailTo);
-    QPushButton* pause = Button(this, 1136, QStringLiteral("Pause"), dlu::Rect(214, 162, 32, 14));
+    QPushButton* pause = Button(this, control_name::kPause, QStringLiteral("Pause"), dlu::Rect(214, 162, 32, 14));
     connect(pause, &QPushButton::clicked, this, &CHelpDlg::OnPause);
     ok->setFocus();
 }
@@ -112,7 +97,7 @@ void CHelpDlg::CreateButtons()
 void CHelpDlg::CreateTabs()
 {
     m_tabArea = new QWidget(this);
-    m_tabArea->setObjectName(ControlName(1135));
+    m_tabArea->setObjectName(QString::fromLatin1(control_name::kTabs));
     m_tabArea->setGeometry(dlu::Rect(0, 2, 269, 153));
     auto* pane = new QFrame(m_tabArea);
     pane->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -162,7 +147,7 @@ void CHelpDlg::OnSelchangeTab()
         page->show();
     m_nShownTab = index;
     if (!IsPageIndex(index))
-        FatalError("013");
+        FatalError(kFaultTabWithoutPage);
     g_pHelpPage[static_cast<std::size_t>(index)]->StartText();
 }
 
@@ -170,7 +155,7 @@ void CHelpDlg::OnPause()
 {
     const int index = m_tab->currentIndex();
     if (!IsPageIndex(index))
-        FatalError("018");
+        FatalError(kFaultPauseWithoutPage);
     g_pHelpPage[static_cast<std::size_t>(index)]->TogglePause();
 }
 

@@ -24,7 +24,7 @@ CHelpPage::CHelpPage(int index, QWidget* parent)
     setObjectName(QStringLiteral("page%1").arg(index));
     resize(dlu::X(267), dlu::Y(138));
     hide();
-    m_text = FramedPictureText(this, dlu::Rect(0, 0, 265, 136), ControlName(1121));
+    m_text = FramedPictureText(this, dlu::Rect(0, 0, 265, 136), control_name::kTextFrame);
     const std::string_view title = HelpPageTexts()[m_nIndex].title;
     m_text->setAccessibleName(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
 }

@@ -2,9 +2,10 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
-#include <QThread>
-#include <csignal>
+
+#include "poll.h"
+#include "process_stop.h"
+#include "tool_run.h"
 
 namespace {
 
@@ -16,33 +17,21 @@ AccessibilityBus::~AccessibilityBus()
 {
     // The launcher takes its accessibility bus down with it, and the registry daemon on
     // that bus follows.
-    if (m_launcher.state() != QProcess::NotRunning) {
-        m_launcher.terminate();
-        if (!m_launcher.waitForFinished(5000)) {
-            m_launcher.kill();
-            m_launcher.waitForFinished(5000);
-        }
-    }
+    support::StopProcess(m_launcher);
     QDBusConnection::disconnectFromBus(kConnectionName);
-    if (m_busPid > 0)
-        ::kill(static_cast<pid_t>(m_busPid), SIGTERM);
+    support::StopProcess(m_bus);
 }
 
 bool AccessibilityBus::Start()
 {
-    // A session bus of the test's own: the daemon forks into the background and prints its
-    // address and process id, a line each.
-    QProcess launch;
-    launch.start(QStringLiteral(DBUS_DAEMON), {QStringLiteral("--session"), QStringLiteral("--fork"),
-                                               QStringLiteral("--print-address=1"), QStringLiteral("--print-pid=1")});
-    if (!launch.waitForFinished(10000) || launch.exitCode() != 0)
+    // A session bus of the test's own: the daemon prints its address once it listens.
+    m_bus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_bus.start(QStringLiteral(DBUS_DAEMON), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                              QStringLiteral("--print-address=1")});
+    if (!support::PollUntil([this] { return m_bus.canReadLine() || m_bus.state() == QProcess::NotRunning; }))
         return false;
-    const QStringList lines = QString::fromUtf8(launch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    if (lines.size() < 2)
-        return false;
-    m_address = lines[0].trimmed();
-    m_busPid = lines[1].trimmed().toLongLong();
-    if (m_address.isEmpty() || m_busPid <= 0)
+    m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+    if (m_address.isEmpty())
         return false;
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -55,13 +44,8 @@ bool AccessibilityBus::Start()
         return false;
     // Until the launcher owns its name, a program asking for the accessibility bus would
     // have the session start a second launcher of its own.
-    const QDeadlineTimer deadline(10000);
-    while (!LauncherServes()) {
-        if (deadline.hasExpired() || m_launcher.state() == QProcess::NotRunning)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
+    return support::PollUntil([this] { return LauncherServes() || m_launcher.state() == QProcess::NotRunning; }) &&
+           m_launcher.state() == QProcess::Running;
 }
 
 bool AccessibilityBus::LauncherServes() const
@@ -82,11 +66,10 @@ std::vector<Accessible> AccessibilityBus::ReadTree(qint64 pid) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(Variables());
-    QProcess client;
-    client.setProcessEnvironment(environment);
-    client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    client.start(QStringLiteral(SYSTEM_PYTHON), {QStringLiteral(A11Y_CLIENT), QString::number(pid)});
-    if (!client.waitForFinished(20000) || client.exitStatus() != QProcess::NormalExit || client.exitCode() != 0)
-        return {};
-    return ParseTree(client.readAllStandardOutput());
+    support::ToolOptions options;
+    options.environment = environment;
+    options.limit = std::chrono::seconds(20);
+    const support::ToolRun client =
+        support::RunTool(QStringLiteral(SYSTEM_PYTHON), {QStringLiteral(A11Y_CLIENT), QString::number(pid)}, options);
+    return client.ok ? ParseTree(client.output.toUtf8()) : std::vector<Accessible>{};
 }

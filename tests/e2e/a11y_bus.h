@@ -31,6 +31,6 @@ private:
     bool LauncherServes() const;
 
     QString m_address;
-    qint64 m_busPid = 0;  // the session's dbus-daemon, forked into the background
+    QProcess m_bus;  // the session's dbus-daemon
     QProcess m_launcher;
 };

@@ -1,7 +1,5 @@
 // The real game as a screen reader meets it: its accessible tree, read over AT-SPI by a
 // Python client, against what the screen shows; and the board played from the keyboard.
-#include <QDeadlineTimer>
-#include <QThread>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -10,6 +8,7 @@
 #include "a11y_bus.h"
 #include "board_view.h"
 #include "game_session.h"
+#include "poll.h"
 
 namespace {
 
@@ -118,13 +117,9 @@ protected:
     // Reads the tree until its focused control is the one wanted; the last tree read.
     Tree WaitForFocus(const std::function<bool(const std::string&)>& wanted)
     {
-        const QDeadlineTimer deadline(5000);
-        for (;;) {
-            Tree tree = bus.ReadTree(game.ProcessId());
-            if (wanted(FocusedName(tree)) || deadline.hasExpired())
-                return tree;
-            QThread::msleep(50);
-        }
+        Tree tree;
+        support::PollUntil([&] { return wanted(FocusedName(tree = bus.ReadTree(game.ProcessId()))); }, 5s);
+        return tree;
     }
     Tree WaitForFocus(const std::string& name)
     {
@@ -149,7 +144,7 @@ TEST_F(AccessibilityTest, StartTreeShowsOnlyShowingNamedControlsAndCellsSayWhatT
 
     // Having been read, it still ends cleanly: under the sanitizers, a leak fails the exit code.
     game.Key("Escape");
-    EXPECT_EQ(game.WaitForExit(10000), 0);
+    EXPECT_EQ(game.WaitForExit(10s), 0);
 }
 
 TEST_F(AccessibilityTest, TabAndArrowsReachASmileyAndSpaceTakesIt)
@@ -196,11 +191,10 @@ TEST_F(AccessibilityTest, AboutBoxIsNamedInWordsAndShowsOnlyShowingNamedControls
     game.Click({PxX(51), PxY(100)}, 3);
     game.Key("a");
     Tree tree;
-    const QDeadlineTimer deadline(5000);
-    do {
+    support::PollUntil([&] {
         tree = bus.ReadTree(game.ProcessId());
-    } while (std::count_if(tree.begin(), tree.end(), [](const Accessible& node) { return node.depth == 1; }) < 2 &&
-             !deadline.hasExpired());
+        return std::count_if(tree.begin(), tree.end(), [](const Accessible& node) { return node.depth == 1; }) >= 2;
+    }, 5s);
     const auto about = std::find_if(tree.begin(), tree.end(), [](const Accessible& node) {
         return node.depth == 1 && node.Has("active");
     });

@@ -1,11 +1,12 @@
 // The About box as a player meets it: from the window menu, scrolling its credits, and its
 // mail button handing the mail link to the desktop before the game ends.
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include "base/product.h"
 #include "board_view.h"
 #include "game_session.h"
+#include "poll.h"
+#include "qt_print.h"
 #include "test_desktop.h"
 
 namespace {
@@ -23,19 +24,24 @@ TEST(AboutTest, CreditsScrollAndTheMailButtonHandsOverTheMailLink)
     GameSession game;
     ASSERT_TRUE(game.Start());
 
-    game.Click(Centre(SmileyCell(5, 2)), 3);
+    // The window menu, from a right click on a mirror, which is disabled at the start.
+    game.Click(Centre(MirrorCell(5, 2)), 3);
     game.Key("Up");  // the last item, About
     game.Key("Return");
-    const QRect about = game.WaitForWindow(kAboutSize, 10000);
+    const QRect about = game.WaitForWindow(kAboutSize, 10s);
     ASSERT_FALSE(about.isEmpty()) << "no About box";
     const QRect credits = kCredits.translated(about.topLeft());
-    QThread::msleep(1000);  // the first picture comes up after 0.6 s of tile
-    const QImage before = game.ScreenshotOf(credits, QStringLiteral("about-credits-a"));
-    QThread::msleep(300);
+    // The credits open on their tile alone; the first picture rises after about 0.6 s.
+    const QImage opening = game.ScreenshotOf(credits, QStringLiteral("about-credits-opening"));
+    QImage before;
+    ASSERT_TRUE(support::PollUntil(
+        [&] { return (before = game.ScreenshotOf(credits, QStringLiteral("about-credits-a"))) != opening; }, 5s))
+        << "no credits came up";
+    support::LetIntervalPass(300ms);
     EXPECT_NE(game.ScreenshotOf(credits, QStringLiteral("about-credits-b")), before) << "the credits stand still";
 
     game.ClickScreen(about.topLeft() + kMailButton);
-    EXPECT_EQ(game.WaitForExit(15000), 0);
+    EXPECT_EQ(game.WaitForExit(15s), 0);
     EXPECT_EQ(desktop.Recorded(), QStringLiteral("mailto:") + QString::fromLatin1(kContactEmail) +
                                       QStringLiteral("?subject=About%20Game%20Glimmerjig"));
 }

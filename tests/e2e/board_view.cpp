@@ -1,14 +1,10 @@
 #include "board_view.h"
 
 #include <QRect>
-#include <cmath>
 
 #include "assets/pictures.h"
 
 namespace board_view {
-
-int PxX(int units) { return static_cast<int>(std::floor(units * 1.5 + 0.5)); }
-int PxY(int units) { return static_cast<int>(std::floor(units * 13 / 8.0 + 0.5)); }
 
 QPoint SmileyCell(int column, int height) { return {PxX(55 + 17 * (9 - column)), PxY(148 - 16 * (height - 1))}; }
 QPoint MirrorCell(int column, int height) { return {PxX(55 + 17 * (column - 1)), PxY(4 + 16 * (height - 1))}; }

@@ -4,13 +4,13 @@
 #include <QPoint>
 #include <gtest/gtest.h>
 
+#include "dialog_pixels.h"
+
 // Where the window's cells are and what they show, read from the pixels of its client area.
 namespace board_view {
 
 inline constexpr int kClientWidth = 317, kClientHeight = 271;
 
-int PxX(int units);
-int PxY(int units);
 QPoint SmileyCell(int column, int height);
 QPoint MirrorCell(int column, int height);
 inline QPoint Centre(QPoint cell) { return cell + QPoint(12, 12); }

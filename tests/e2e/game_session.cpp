@@ -1,13 +1,35 @@
 #include "game_session.h"
 
 #include <QColorSpace>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QThread>
 
 #include "board_view.h"
+#include "poll.h"
+#include "process_stop.h"
+#include "settled.h"
+#include "test_folder.h"
+#include "tool_run.h"
+
+namespace {
+
+support::ToolRun Xdotool(const QStringList& arguments, std::vector<int> accepted = {0})
+{
+    support::ToolOptions options;
+    options.accepted = std::move(accepted);
+    return support::RunTool(QStringLiteral("xdotool"), arguments, options);
+}
+
+QRect Geometry(const QString& window)
+{
+    const QString shell = Xdotool({"getwindowgeometry", "--shell", window}).output;
+    const auto value = [&shell](const char* name) {
+        return QRegularExpression(QStringLiteral("(?m)^%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
+    };
+    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+}
+
+}  // namespace
 
 GameSession::GameSession()
 {
@@ -15,17 +37,13 @@ GameSession::GameSession()
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     m_game.setProcessEnvironment(environment);
-    // The program from this build, or another copy of it (the installed package, say).
-    m_game.setProgram(qEnvironmentVariable("GLIMMERJIG_EXECUTABLE", QStringLiteral(GLIMMERJIG_EXECUTABLE)));
+    m_game.setProgram(GameExecutable());
     m_game.setProcessChannelMode(QProcess::ForwardedChannels);
 }
 
 GameSession::~GameSession()
 {
-    if (m_game.state() != QProcess::NotRunning) {
-        m_game.kill();
-        m_game.waitForFinished(5000);
-    }
+    support::StopProcess(m_game);
 }
 
 void GameSession::AddEnvironment(const QProcessEnvironment& variables)
@@ -35,12 +53,11 @@ void GameSession::AddEnvironment(const QProcessEnvironment& variables)
     m_game.setProcessEnvironment(environment);
 }
 
-QString GameSession::Xdotool(const QStringList& arguments)
+QStringList GameSession::Windows(const QString& title)
 {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
-    xdotool.waitForFinished(15000);
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+    // Exit code 1: no such window (yet).
+    return Xdotool({"search", "--onlyvisible", "--pid", QString::number(m_game.processId()), "--name", title}, {0, 1})
+        .output.split('\n', Qt::SkipEmptyParts);
 }
 
 bool GameSession::Start()
@@ -48,16 +65,12 @@ bool GameSession::Start()
     m_game.start();
     if (!m_game.waitForStarted(5000))
         return false;
-    m_window = Xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(m_game.processId()),
-                        "--name", "^Glimmerjig$"})
-                   .section('\n', 0, 0);
-    if (m_window.isEmpty())
+    QStringList found;
+    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 15s))
         return false;
-    const QString geometry = Xdotool({"getwindowgeometry", "--shell", m_window});
-    const QRegularExpression x(QStringLiteral("X=(-?\\d+)")), y(QStringLiteral("Y=(-?\\d+)"));
-    m_origin = QPoint(x.match(geometry).captured(1).toInt(), y.match(geometry).captured(1).toInt());
-    Xdotool({"windowfocus", "--sync", m_window});
-    return true;
+    m_window = found.first();
+    m_origin = Geometry(m_window).topLeft();
+    return Xdotool({"windowfocus", "--sync", m_window}).ok;
 }
 
 void GameSession::Click(QPoint client, int button)
@@ -83,12 +96,11 @@ QImage GameSession::Screenshot(const QString& name)
 
 QImage GameSession::ScreenshotOf(const QRect& area, const QString& name)
 {
-    const QString folder = QStringLiteral(SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString path = folder + '/' + name + QStringLiteral(".png");
-    QProcess::execute(QStringLiteral("import"), {"-window", "root", path});
+    const QString path = support::TestFile(name + QStringLiteral(".png"));
+    if (!support::RunTool(QStringLiteral("import"), {"-window", "root", path}).ok)
+        return {};
     const QImage window = QImage(path).copy(area);
-    window.save(folder + '/' + name + QStringLiteral("-window.png"));
+    window.save(support::TestFile(name + QStringLiteral("-window.png")));
     QImage pixels = window.convertToFormat(QImage::Format_RGB32);
     // The file says sRGB, the program's pictures say nothing: compare the pixels alone.
     pixels.setColorSpace(QColorSpace());
@@ -97,56 +109,31 @@ QImage GameSession::ScreenshotOf(const QRect& area, const QString& name)
 
 QImage GameSession::SettledScreenshot(const QString& name)
 {
-    QImage last = Screenshot(name);
-    for (int i = 0; i < 40; ++i) {
-        QThread::msleep(750);
-        QImage now = Screenshot(name);
-        if (now == last)
-            return now;
-        last = now;
-    }
-    return last;
+    return Settled([&] { return Screenshot(name); });
 }
 
-int GameSession::WaitForExit(int milliseconds)
+int GameSession::WaitForExit(std::chrono::milliseconds limit)
 {
-    if (!m_game.waitForFinished(milliseconds))
+    if (!m_game.waitForFinished(static_cast<int>(limit.count())))
         return -1;
     return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
 }
 
-QRect GameSession::WaitForWindow(QSize size, int milliseconds)
+QRect GameSession::WindowOfSize(QSize size)
 {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        const QString found = Xdotool({"search", "--onlyvisible", "--pid", QString::number(m_game.processId()),
-                                       "--name", "^Glimmerjig$"});
-        for (const QString& id : found.split('\n', Qt::SkipEmptyParts)) {
-            const QString geometry = Xdotool({"getwindowgeometry", "--shell", id});
-            const auto value = [&geometry](const char* name) {
-                return QRegularExpression(QStringLiteral("(?m)^%1=(-?\\d+)").arg(QLatin1String(name)))
-                    .match(geometry).captured(1).toInt();
-            };
-            const QRect window(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-            if (window.size() == size) {
-                Xdotool({"windowfocus", "--sync", id});
-                return window;
-            }
+    for (const QString& id : Windows(QStringLiteral("^Glimmerjig$"))) {
+        const QRect window = Geometry(id);
+        if (window.size() == size) {
+            Xdotool({"windowfocus", "--sync", id});
+            return window;
         }
-        QThread::msleep(100);
-    } while (clock.elapsed() < milliseconds);
+    }
     return {};
 }
 
-bool GameSession::StillShows(QSize size, int milliseconds)
+QRect GameSession::WaitForWindow(QSize size, std::chrono::milliseconds limit)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds) {
-        if (WaitForWindow(size, 0).isEmpty())
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
+    QRect window;
+    support::PollUntil([&] { return !(window = WindowOfSize(size)).isEmpty(); }, limit);
+    return window;
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QImage>
-#include <QRect>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <chrono>
+
+using namespace std::chrono_literals;
 
 // The real game on the X display the test runs under, driven with xdotool and read back
-// from screenshots of the whole screen.
+// from screenshots of the whole screen, saved in the test's own folder.
 class GameSession {
 public:
     GameSession();
@@ -19,6 +22,7 @@ public:
     // Starts the game and waits for its window; false when it did not appear.
     bool Start();
     qint64 ProcessId() const { return m_game.processId(); }
+    bool Running() const { return m_game.state() == QProcess::Running; }
     // Where the client area's top-left pixel is on the screen.
     QPoint Origin() const { return m_origin; }
 
@@ -27,25 +31,26 @@ public:
     void Click(QPoint client, int button = 1);
     void ClickScreen(QPoint screen, int button = 1);
     void Key(const char* key);
-    // The window's client area as it is on the screen now, also saved as <name>.png
-    // in the screenshot folder.
+    // The window's client area as it is on the screen now, also saved as <name>.png.
     QImage Screenshot(const QString& name);
-    // Screenshots until the window stops changing: a move with its reply takes a few seconds.
+    // The client area once the window has stood still for longer than the game ever pauses
+    // inside a command; a null image when it never did.
     QImage SettledScreenshot(const QString& name);
     // That part of the screen as it is now, also saved as <name>.png.
     QImage ScreenshotOf(const QRect& area, const QString& name);
 
     // Another window of the game, told apart from the game window by its size: where it
-    // stands on the screen, once it shows (it gets the keyboard then), or an empty rectangle
-    // when it has not shown within the time.
-    QRect WaitForWindow(QSize size, int milliseconds);
-    // Whether a window of the game of that size still shows after the time.
-    bool StillShows(QSize size, int milliseconds);
-    // Exit code, or -1 when the game is still running after the timeout.
-    int WaitForExit(int milliseconds);
+    // stands on the screen once it shows (it gets the keyboard then), or an empty rectangle
+    // when it has not shown within the limit.
+    QRect WaitForWindow(QSize size, std::chrono::milliseconds limit);
+    // Where a window of the game of that size shows now, focused; an empty rectangle for none.
+    QRect WindowOfSize(QSize size);
+    // Exit code, or -1 when the game is still running at the end of the limit.
+    int WaitForExit(std::chrono::milliseconds limit);
 
 private:
-    static QString Xdotool(const QStringList& arguments);
+    // The game's visible windows of that title pattern.
+    QStringList Windows(const QString& title);
 
     QProcess m_game;
     QString m_window;

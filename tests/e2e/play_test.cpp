@@ -25,7 +25,7 @@ TEST_F(PlayTest, StartBoardShowsYellowSmileysAndWhiteMirrorsAndEscQuits)
     EXPECT_EQ(window.pixelColor(316, 150), QColor(192, 192, 192));
 
     game.Key("Escape");
-    EXPECT_EQ(game.WaitForExit(10000), 0);
+    EXPECT_EQ(game.WaitForExit(10s), 0);
 }
 
 TEST_F(PlayTest, SizeFourLeavesTheLeftColumnsEmpty)

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include "board_view.h"
+#include "settled.h"
 #include "weston_session.h"
 
 namespace {
@@ -26,15 +26,7 @@ protected:
     // The game window once its start board stands still, or a null image.
     QImage SettledWindow()
     {
-        QImage last;
-        for (int i = 0; i < 60; ++i) {
-            QThread::msleep(500);
-            const QImage now = FindWindow(weston.Screenshot(QStringLiteral("wayland-start")));
-            if (!now.isNull() && now == last)
-                return now;
-            last = now;
-        }
-        return {};
+        return Settled([this] { return FindWindow(weston.Screenshot(QStringLiteral("wayland-start"))); });
     }
 
     WestonSession weston;

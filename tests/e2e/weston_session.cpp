@@ -4,7 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QThread>
+
+#include "poll.h"
+#include "process_stop.h"
+#include "settled.h"
+#include "test_folder.h"
+#include "tool_run.h"
 
 WestonSession::WestonSession()
     : m_socket(QStringLiteral("glimmerjig-e2e-%1").arg(QCoreApplication::applicationPid()))
@@ -14,20 +19,9 @@ WestonSession::WestonSession()
 
 WestonSession::~WestonSession()
 {
-    Stop(m_game);
-    Stop(m_weston);
-}
-
-void WestonSession::Stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
     // Weston ends its helper clients when it is asked to stop rather than killed.
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
+    support::StopProcess(m_game);
+    support::StopProcess(m_weston);
 }
 
 QProcessEnvironment WestonSession::ClientEnvironment() const
@@ -46,18 +40,15 @@ bool WestonSession::Start()
         return false;
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_weston.setProcessChannelMode(QProcess::MergedChannels);
-    m_weston.setStandardOutputFile(m_runtime.filePath(QStringLiteral("weston.log")));
+    m_weston.setStandardOutputFile(support::TestFile(QStringLiteral("weston.log")));
     // --debug lets the screenshooter in.
     m_weston.start(QStringLiteral("weston"), {"--backend=headless-backend.so", "--socket=" + m_socket,
                                                "--use-pixman", "--debug"});
     if (!m_weston.waitForStarted(5000))
         return false;
-    for (int i = 0; i < 100 && m_weston.state() == QProcess::Running; ++i) {
-        if (QFile::exists(m_runtime.filePath(m_socket)))
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
+    return support::PollUntil([this] {
+        return QFile::exists(m_runtime.filePath(m_socket)) || m_weston.state() != QProcess::Running;
+    }) && m_weston.state() == QProcess::Running;
 }
 
 bool WestonSession::StartGame()
@@ -67,19 +58,19 @@ bool WestonSession::StartGame()
     environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
     m_game.setProcessEnvironment(environment);
     // To a file: a pipe nobody reads would fill and stop the game.
-    m_game.setStandardErrorFile(m_runtime.filePath(QStringLiteral("game.log")));
-    m_game.setProgram(qEnvironmentVariable("GLIMMERJIG_EXECUTABLE", QStringLiteral(GLIMMERJIG_EXECUTABLE)));
+    m_game.setStandardErrorFile(support::TestFile(QStringLiteral("game.log")));
+    m_game.setProgram(GameExecutable());
     m_game.start();
     return m_game.waitForStarted(5000);
 }
 
 QImage WestonSession::Screenshot(const QString& name)
 {
-    QProcess shooter;
-    shooter.setProcessEnvironment(ClientEnvironment());
-    shooter.setWorkingDirectory(m_shots.path());
-    shooter.start(QStringLiteral("weston-screenshooter"), {});
-    shooter.waitForFinished(15000);
+    support::ToolOptions options;
+    options.environment = ClientEnvironment();
+    options.workingDirectory = m_shots.path();
+    if (!support::RunTool(QStringLiteral("weston-screenshooter"), {}, options).ok)
+        return {};
 
     QDir shots(m_shots.path());
     const QStringList files = shots.entryList({QStringLiteral("wayland-screenshot-*.png")}, QDir::Files);
@@ -89,9 +80,7 @@ QImage WestonSession::Screenshot(const QString& name)
     for (const QString& file : files)
         shots.remove(file);
 
-    const QString folder = QStringLiteral(SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    screen.save(folder + '/' + name + QStringLiteral(".png"));
+    screen.save(support::TestFile(name + QStringLiteral(".png")));
     // Compare the pixels alone, as the program's pictures carry no colour space.
     screen.setColorSpace(QColorSpace());
     return screen;
@@ -99,6 +88,6 @@ QImage WestonSession::Screenshot(const QString& name)
 
 QString WestonSession::GameProtocolLog() const
 {
-    QFile log(m_runtime.filePath(QStringLiteral("game.log")));
+    QFile log(support::TestFile(QStringLiteral("game.log")));
     return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }

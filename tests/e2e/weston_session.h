@@ -18,14 +18,14 @@ public:
     bool Start();
     // Starts the game, its side of the Wayland conversation logged; false when it did not start.
     bool StartGame();
-    // The whole screen by Weston's screenshooter, also saved as <name>.png in the screenshot folder.
+    // The whole screen by Weston's screenshooter, also saved as <name>.png in the test's folder,
+    // where Weston's log and the game's are too.
     QImage Screenshot(const QString& name);
     // The requests the game sent to the compositor so far.
     QString GameProtocolLog() const;
 
 private:
     QProcessEnvironment ClientEnvironment() const;
-    static void Stop(QProcess& process);
 
     QTemporaryDir m_runtime;  // Weston's XDG_RUNTIME_DIR, mode 700
     QTemporaryDir m_shots;    // where the screenshooter writes

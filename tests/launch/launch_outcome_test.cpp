@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "ui/launch_outcome.h"
+#include "launch/launch_outcome.h"
 
 namespace {
 

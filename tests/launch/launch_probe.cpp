@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-#include "ui/launcher.h"
+#include "launch/launcher.h"
 
 int main(int argc, char** argv)
 {

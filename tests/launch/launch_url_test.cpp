@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "ui/launch_url.h"
+#include "launch/launch_url.h"
 
 namespace {
 

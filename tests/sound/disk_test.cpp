@@ -4,39 +4,22 @@
 #include "audio_test_main.h"
 #include "base/sound_switch.h"
 #include "disk_output.h"
+#include "poll.h"
 #include "sound/cue_player.h"
 #include "wave_reader.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <thread>
-#include <unistd.h>
 
-using std::chrono::milliseconds;
+using namespace std::chrono_literals;
 
 namespace {
-
-const std::string g_output = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".raw";
 
 long SourceFrames(int id)
 {
     const auto bytes = CueBytes(id);
     const WaveInfo info = ReadWave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
     return info.factFrames >= 0 ? info.factFrames : static_cast<long>(info.dataBytes) / info.blockAlign;
-}
-
-// The device output written since `from`, once the driver has written the latest cue's tail
-// (its clock runs a little slow, so the tail may still be on its way when PlayCue returns).
-std::vector<std::uint8_t> OutputSince(std::size_t from)
-{
-    for (int i = 0; i < 100 && LatestCueTimes().last == std::chrono::steady_clock::time_point{}; ++i)
-        std::this_thread::sleep_for(milliseconds(5));
-    std::this_thread::sleep_for(milliseconds(40));
-    const auto all = ReadFile(g_output);
-    return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
 }
 
 TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
@@ -50,10 +33,10 @@ TEST(DiskOutput, EachOneShotCueReachesTheDeviceWholeBetweenSilence)
         EXPECT_NEAR(static_cast<double>(cue.size() / kFrameBytes), expectedFrames, 2.0);
         EXPECT_FALSE(Silent(cue, 0, cue.size()));
 
-        const std::size_t before = ReadFile(g_output).size();
+        const std::size_t before = DeviceOutputSize();
         PlayCue(id);
         ASSERT_TRUE(g_bSound);
-        const auto output = OutputSince(before);
+        const auto output = DeviceOutputSince(before, cue);
         const std::size_t at = Find(output, cue);
         ASSERT_LT(at, output.size()) << "the cue's samples are not in the output";
         EXPECT_TRUE(Silent(output, at + cue.size(), output.size())) << "sound after the cue";
@@ -67,36 +50,25 @@ TEST(DiskOutput, LoopRepeatsSeamlesslyUntilTheNextCueStopsItAtOnce)
     const auto loop = DeviceSamples(245);
     const auto click = DeviceSamples(244);
     ASSERT_FALSE(loop.empty());
-    const std::size_t before = ReadFile(g_output).size();
+    const std::size_t before = DeviceOutputSize();
     PlayCue(245);
-    std::this_thread::sleep_for(milliseconds(2700));  // past the loop's end
+    support::LetIntervalPass(2700ms);  // past the loop's end
     g_bSound = false;
     PlayCue(244);
-    std::this_thread::sleep_for(milliseconds(300));
+    support::LetIntervalPass(300ms);
     g_bSound = true;
     PlayCue(244);
-    const auto output = OutputSince(before);
+    const auto output = DeviceOutputSince(before, click);
 
-    const std::size_t start = Find(output, loop);
-    ASSERT_LT(start, output.size());
-    const std::size_t clickAt = Find(output, click, start);
-    ASSERT_LT(clickAt, output.size());
-    // The loop plays on byte for byte around its seam, through the cue played with sound off,
-    // until the click replaces it.
-    std::size_t end = start;
-    while (end < clickAt && output[end] == loop[(end - start) % loop.size()])
-        ++end;
-    EXPECT_GT(end - start, loop.size() + 300 * 48 * kFrameBytes);
-    EXPECT_LE(clickAt - end, 2 * kBufferBytes) << "the loop was not stopped at once";
-    EXPECT_TRUE(Silent(output, end, clickAt));
-    EXPECT_TRUE(Silent(output, clickAt + click.size(), output.size()));
+    // The loop plays on through the cue played with sound off, until the click replaces it.
+    std::size_t played = 0;
+    ASSERT_TRUE(LoopStoppedAtOnceByTheClick(output, loop, click, played));
+    EXPECT_GT(played, loop.size() + 300 * 48 * kFrameBytes);
 }
 
 }  // namespace
 
 void ConfigureAudioEnvironment()
 {
-    ::setenv("SDL_AUDIODRIVER", "disk", 1);
-    ::setenv("SDL_DISKAUDIOFILE", g_output.c_str(), 1);
-    std::atexit([] { std::remove(g_output.c_str()); });
+    UseDiskAudio();
 }

@@ -1,30 +1,18 @@
 // The About box, and the About command that opens it from the window menu.
-#include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "base/product.h"
-#include "active_window.h"
-#include "fake_sound.h"
+#include "dialog_pixels.h"
+#include "game_dlg_fixture.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
 #include "ui/about_dlg.h"
-#include "ui/game_dlg.h"
 #include "ui/picture_text.h"
 
 namespace {
-
-QRect PxRect(int x, int y, int w, int h)
-{
-    // Base units 6 x 13, half rounded up, worked out here rather than with the product's code.
-    auto px = [](int units, double base) { return static_cast<int>(units * base + 0.5); };
-    return QRect(px(x, 1.5), px(y, 1.625), px(w, 1.5), px(h, 1.625));
-}
 
 TEST(AboutDlg, StandsAtItsConvertedSizeWithItsCaptionAndControls)
 {
@@ -32,8 +20,12 @@ TEST(AboutDlg, StandsAtItsConvertedSizeWithItsCaptionAndControls)
     EXPECT_EQ(about.size(), QSize(209, 267));
     EXPECT_EQ(about.windowTitle(), QString(20, ' ') + "G  l  i  m  m  e  r  j  i  g");
     EXPECT_EQ(about.MailButton().geometry(), PxRect(7, 143, 124, 14));
-    EXPECT_EQ(about.MailButton().text(), QStringLiteral("mail to: ") + kContactEmail);
-    EXPECT_EQ(about.findChild<QWidget*>("ctl1121")->geometry(), PxRect(7, 7, 124, 133));
+    // The whole caption, said or shown, and what is shown fits the button.
+    const QPushButton& mail = about.MailButton();
+    EXPECT_EQ(mail.accessibleName().isEmpty() ? mail.text() : mail.accessibleName(),
+              QStringLiteral("mail to: ") + kContactEmail);
+    EXPECT_LE(QFontMetrics(mail.font()).horizontalAdvance(mail.text()), mail.width() - 8);
+    EXPECT_EQ(about.findChild<QWidget*>(control_name::kTextFrame)->geometry(), PxRect(7, 7, 124, 133));
     // Inside the raised and the sunken frame.
     EXPECT_EQ(about.Credits().size(), PxRect(7, 7, 124, 133).size() - QSize(10, 10));
 }
@@ -90,52 +82,23 @@ TEST(AboutDlg, FirstCreditPictureEmergesOnTheFifteenthTick)
     }
 }
 
-// The launches the window asked for, instead of handing them to the desktop.
-std::vector<std::string> g_launches;
-void RecordLaunch(QWidget*, std::string_view target)
-{
-    g_launches.emplace_back(target);
-}
-
-class AboutCommandTest : public testing::Test {
+class AboutCommandTest : public GameDlgTest {
 protected:
     void SetUp() override
     {
-        g_launches.clear();
         g_bMailTo = false;
-        ASSERT_TRUE(ShowActive(dialog));
-        fake_sound::Log().clear();
+        GameDlgTest::SetUp();
     }
     void TearDown() override
     {
         g_bMailTo = false;
-        fake_sound::Reset();
+        GameDlgTest::TearDown();
     }
-
-    // Chooses the About item of the window menu; closeBox acts on the box once it is up.
-    void RunAbout(std::function<void(CAboutDlg&)> closeBox)
-    {
-        QTimer::singleShot(0, [closeBox] {
-            auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(box);
-            closeBox(*box);
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200), dialog.mapToGlobal(QPoint(200, 200)));
-        QApplication::sendEvent(&dialog, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu);
-        QAction* about = menu->actions().last();
-        ASSERT_EQ(about->text(), QStringLiteral("&About Game   G l i m m e r j i g..."));
-        menu->close();
-        about->trigger();
-    }
-
-    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output()), RecordLaunch};
 };
 
 TEST_F(AboutCommandTest, ClosingTheBoxClicksAndTheGameGoesOn)
 {
-    RunAbout([](CAboutDlg& box) {
+    RunAbout(dialog, [](CAboutDlg& box) {
         EXPECT_TRUE(fake_sound::Log().empty()) << "a cue before the box closed";
         QTest::keyClick(&box, Qt::Key_Escape);
     });
@@ -146,11 +109,32 @@ TEST_F(AboutCommandTest, ClosingTheBoxClicksAndTheGameGoesOn)
 
 TEST_F(AboutCommandTest, TheMailButtonLaunchesTheMailTargetAndEndsTheGame)
 {
-    RunAbout([](CAboutDlg& box) { box.MailButton().click(); });
+    RunAbout(dialog, [](CAboutDlg& box) { box.MailButton().click(); });
     EXPECT_EQ(fake_sound::Log(), std::vector<std::string>{"cue 244"});
     EXPECT_EQ(g_launches, std::vector<std::string>{std::string("mailTo: ") + kContactEmail +
                                                    "?subject=About Game Glimmerjig"});
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// While the launch runs: no window menu, a close waits for it, and nothing asked for
+// meanwhile runs before the game ends once.
+TEST_F(AboutCommandTest, InputDuringTheLaunchWaitsAndTheGameEndsOnceAfterIt)
+{
+    bool menu = false;
+    g_duringLaunch = [&] {
+        RightClick(dialog.MirrorCell(3, 2));
+        menu = QApplication::activePopupWidget() != nullptr;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible()) << "closed inside the launch";
+        Find<CCellButton>(control_name::kHelp)->click();
+        QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    };
+    RunAbout(dialog, [](CAboutDlg& box) { box.MailButton().click(); });
+    EXPECT_FALSE(menu);
+    EXPECT_EQ(g_launches.size(), 1u);
+    EXPECT_EQ(fake_sound::Log(), std::vector<std::string>{"cue 244"}) << "Help or the move ran";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 }  // namespace

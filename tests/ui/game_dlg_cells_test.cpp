@@ -7,26 +7,15 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "active_window.h"
-#include "fake_sound.h"
-#include "qt_print.h"
 #include "game/board.h"
+#include "game_dlg_fixture.h"
 #include "pictures_helper.h"
-#include "ui/cell_button.h"
-#include "ui/game_dlg.h"
+#include "qt_print.h"
 
 namespace {
 
-class GameDlgCellsTest : public testing::Test {
+class GameDlgCellsTest : public GameDlgTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowActive(dialog));
-        startLog = fake_sound::Log();
-        fake_sound::Log().clear();
-    }
-    void TearDown() override { fake_sound::Reset(); }
-
     // Outside animations every cell follows the board.
     void ExpectCellsFollowTheBoard()
     {
@@ -38,9 +27,6 @@ protected:
             }
         }
     }
-
-    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
-    std::vector<std::string> startLog;  // what the window's start-up played
 };
 
 TEST_F(GameDlgCellsTest, StartBoardShowsYellowSmileysAndWhiteMirrors)
@@ -57,9 +43,9 @@ TEST_F(GameDlgCellsTest, StartBoardShowsYellowSmileysAndWhiteMirrors)
             EXPECT_EQ(Painted(dialog.MirrorCell(c, h)), white) << c << h;
         }
     }
-    EXPECT_EQ(dialog.findChild<QLineEdit*>("ctl1099")->text(), QStringLiteral("00  : 00"));
-    EXPECT_TRUE(dialog.findChild<QRadioButton*>("ctl1007")->isChecked());
-    EXPECT_TRUE(dialog.findChild<QRadioButton*>("ctl1112")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>(control_name::kScore)->text(), QStringLiteral("00  : 00"));
+    EXPECT_TRUE(Find<QRadioButton>(control_name::BoardSize(9))->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(control_name::Level(3))->isChecked());
     EXPECT_FALSE(dialog.windowIcon().isNull());
     // The first board is set up silently.
     EXPECT_EQ(startLog, std::vector<std::string>{"cue 244 (silent)"});

@@ -1,35 +1,19 @@
 // Input while a command runs waits for it; keys, closing, the window menu and the pointer.
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <gtest/gtest.h>
 
-#include "active_window.h"
-#include "fake_sound.h"
-#include "qt_print.h"
+#include "box_watch.h"
 #include "game/board.h"
 #include "game/opponent.h"
-#include "ui/cell_button.h"
-#include "ui/game_dlg.h"
+#include "game_dlg_fixture.h"
+#include "qt_print.h"
 
 namespace {
 
-class GameDlgInputTest : public testing::Test {
+class GameDlgInputTest : public GameDlgTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowActive(dialog));
-        startLog = fake_sound::Log();
-        fake_sound::Log().clear();
-    }
-    void TearDown() override { fake_sound::Reset(); }
-
     // Runs the action inside the computer's reply to the player's next move, once.
     void DuringTheReply(std::function<void()> action)
     {
@@ -47,13 +31,17 @@ protected:
         return std::count(fake_sound::Log().begin(), fake_sound::Log().end(), event);
     }
 
-    QRadioButton* Radio(int id) { return dialog.findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(id)); }
-    CCellButton* Demo() { return dialog.findChild<CCellButton*>(QStringLiteral("ctl1015")); }
+    QRadioButton* Size(int size) { return Find<QRadioButton>(control_name::BoardSize(size)); }
+    QRadioButton* Level(int level) { return Find<QRadioButton>(control_name::Level(level)); }
+    CCellButton* Demo() { return Find<CCellButton>(control_name::kDemo); }
 
-    void OpenWindowMenu()
+    // Closes the window menu when it is open; whether it was.
+    static bool CloseWindowMenu()
     {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200), dialog.mapToGlobal(QPoint(200, 200)));
-        QApplication::sendEvent(&dialog, &event);
+        QWidget* menu = QApplication::activePopupWidget();
+        if (menu)
+            menu->close();
+        return menu != nullptr;
     }
 
     void StirThePointer()
@@ -62,9 +50,6 @@ protected:
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&dialog, &move);
     }
-
-    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
-    std::vector<std::string> startLog;  // what the window's start-up played
 };
 
 // The computer's reply on the size-9 board after the move 91.
@@ -102,7 +87,7 @@ TEST_F(GameDlgInputTest, ClicksDuringTheReplyRunAfterItOnceEachAndOnlyOnSmileys)
 TEST_F(GameDlgInputTest, SizeClickDuringTheReplyStartsTheNewGameAfterIt)
 {
     DuringTheReply([&] {
-        QTest::mouseClick(Radio(1003), Qt::LeftButton);
+        QTest::mouseClick(Size(5), Qt::LeftButton);
         EXPECT_EQ(Count("cue 246"), 0) << testing::PrintToString(fake_sound::Log());
     });
     QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
@@ -112,16 +97,16 @@ TEST_F(GameDlgInputTest, SizeClickDuringTheReplyStartsTheNewGameAfterIt)
     ASSERT_NE(forfeit, log.end());
     EXPECT_EQ(*(forfeit + 1), "cue 244");
     EXPECT_EQ(CountColumns(), 15);
-    EXPECT_TRUE(Radio(1003)->isChecked());
-    EXPECT_FALSE(Radio(1007)->isChecked());
+    EXPECT_TRUE(Size(5)->isChecked());
+    EXPECT_FALSE(Size(9)->isChecked());
     EXPECT_FALSE(dialog.SmileyCell(6, 1)->isEnabled());
 }
 
 TEST_F(GameDlgInputTest, CloseDuringACommandWaitsForItAndDropsQueuedClicks)
 {
     DuringTheReply([&] {
-        QTest::mouseClick(Radio(1109), Qt::LeftButton);
-        EXPECT_TRUE(Radio(1109)->isChecked());  // checked at once, its command waits
+        QTest::mouseClick(Level(1), Qt::LeftButton);
+        EXPECT_TRUE(Level(1)->isChecked());  // checked at once, its command waits
         QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
@@ -131,8 +116,8 @@ TEST_F(GameDlgInputTest, CloseDuringACommandWaitsForItAndDropsQueuedClicks)
     EXPECT_EQ(g_board[11], 1);
     EXPECT_EQ(Count("pause 2"), 1);
     // The level the game plays stays the one the buttons show.
-    EXPECT_TRUE(Radio(1112)->isChecked());
-    EXPECT_FALSE(Radio(1109)->isChecked());
+    EXPECT_TRUE(Level(3)->isChecked());
+    EXPECT_FALSE(Level(1)->isChecked());
 }
 
 TEST_F(GameDlgInputTest, CommandsStartedAfterACloseRequestNeverRun)
@@ -141,14 +126,14 @@ TEST_F(GameDlgInputTest, CommandsStartedAfterACloseRequestNeverRun)
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton);
         QTest::mouseClick(Demo(), Qt::LeftButton);
-        QTest::mouseClick(Radio(1003), Qt::LeftButton);
+        QTest::mouseClick(Size(5), Qt::LeftButton);
     });
     QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(g_board[11], 1);
     EXPECT_EQ(Count("pause 1"), 0) << "the demo ran";
     EXPECT_EQ(Count("cue 246"), 0) << "the size click forfeited the game";
-    EXPECT_TRUE(Radio(1007)->isChecked());
+    EXPECT_TRUE(Size(9)->isChecked());
 }
 
 // While the demo plays, the input that ends it is used up; Esc still closes the window.
@@ -169,6 +154,7 @@ TEST_F(GameDlgInputTest, InputThatEndsTheDemoIsUsedUp)
         {"a click on Demo", [this] { QTest::mouseClick(Demo(), Qt::LeftButton); }, false},
         {"a click on a smiley",
          [this] { QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton); }, false},
+        {"a right click on a mirror", [this] { RightClick(dialog.MirrorCell(3, 1)); }, false},
         {"Esc", [this] { QTest::keyClick(&dialog, Qt::Key_Escape); }, true},
     };
     for (const Case& c : cases) {
@@ -187,6 +173,7 @@ TEST_F(GameDlgInputTest, InputThatEndsTheDemoIsUsedUp)
         // Three passes, the demo's closing second, and nothing after it.
         EXPECT_EQ(demoPauses, 4);
         EXPECT_EQ(dialog.isVisible(), !c.closes);
+        EXPECT_FALSE(CloseWindowMenu()) << "the input that ended the demo opened the menu";
         EXPECT_EQ(CountColumns(), 45);
         fake_sound::OnPause() = nullptr;
     }
@@ -205,7 +192,7 @@ TEST_F(GameDlgInputTest, EnterDoesNothingAndEscCloses)
 
 TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)
 {
-    OpenWindowMenu();
+    RightClick(&dialog);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu) << "the menu is open while the window's loop runs on";
     QStringList items;
@@ -218,21 +205,44 @@ TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// Wherever the right click lands: disabled controls pass it to the window as well.
+TEST_F(GameDlgInputTest, ARightClickAnywhereOpensTheWindowMenu)
+{
+    dialog.EnableSmiley(11, false);
+    const struct {
+        const char* where;
+        QWidget* widget;
+    } places[] = {
+        {"the window", &dialog},
+        {"a smiley", dialog.SmileyCell(5, 2)},
+        {"an empty cell", dialog.SmileyCell(1, 1)},
+        {"a mirror", dialog.MirrorCell(5, 2)},
+        {"the score box", Find(control_name::kScore)},
+        {"a size button", Size(6)},
+        {"the Back button", Find(control_name::kBack)},
+    };
+    for (const auto& place : places) {
+        ASSERT_TRUE(place.widget) << place.where;
+        RightClick(place.widget);
+        EXPECT_TRUE(CloseWindowMenu()) << place.where;
+    }
+    EXPECT_FALSE(dialog.MirrorCell(5, 2)->isEnabled());
+    EXPECT_TRUE(fake_sound::Log().empty());
+}
+
 TEST_F(GameDlgInputTest, WindowMenuIsNotOfferedWhileACommandRuns)
 {
     // Should a menu open, it is closed again so the test reports instead of hanging.
     bool opened = false;
     QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            opened = true;
-            popup->close();
-        }
-    });
+    QObject::connect(&guard, &QTimer::timeout, [&] { opened = CloseWindowMenu() || opened; });
     guard.start(20);
     DuringTheReply([&] {
-        OpenWindowMenu();
-        opened = opened || QApplication::activePopupWidget() != nullptr;
+        for (QWidget* where : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(dialog.MirrorCell(4, 4)),
+                               static_cast<QWidget*>(dialog.SmileyCell(9, 1))}) {
+            RightClick(where);
+            opened = opened || QApplication::activePopupWidget() != nullptr;
+        }
     });
     QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
     EXPECT_FALSE(opened);
@@ -255,24 +265,14 @@ TEST_F(GameDlgInputTest, MouseMotionOverTheWindowStirsThePlayer)
 
 TEST_F(GameDlgInputTest, MessageBoxHasTheTextCaptionExclamationAndOk)
 {
-    QString text, caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QWidget* owner = nullptr;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        text = box->text();
-        caption = box->windowTitle();
-        icon = box->icon();
-        owner = box->parentWidget();
-        ASSERT_EQ(box->buttons().size(), 1);
-        box->buttons().front()->click();
-    });
+    CBoxWatch watch;
     dialog.ShowMessage("You win!", "       Glimmerjig");
-    EXPECT_EQ(text, QStringLiteral("You win!"));
-    EXPECT_EQ(caption, QStringLiteral("       Glimmerjig"));
-    EXPECT_EQ(icon, QMessageBox::Warning);
-    EXPECT_EQ(owner, &dialog);
+    ASSERT_TRUE(watch.Seen());
+    EXPECT_EQ(watch.Seen()->text, QStringLiteral("You win!"));
+    EXPECT_EQ(watch.Seen()->caption, QStringLiteral("       Glimmerjig"));
+    EXPECT_EQ(watch.Seen()->icon, QMessageBox::Warning);
+    EXPECT_EQ(watch.Seen()->buttons, 1);
+    EXPECT_EQ(watch.Seen()->owner, &dialog);
 }
 
 }  // namespace

@@ -3,40 +3,29 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "active_window.h"
-#include "fake_sound.h"
 #include "game/board.h"
-#include "ui/cell_button.h"
-#include "ui/game_dlg.h"
+#include "game_dlg_fixture.h"
 
 namespace {
 
-class GameDlgKeyboardTest : public testing::Test {
+class GameDlgKeyboardTest : public GameDlgTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowActive(dialog));
-    }
-    void TearDown() override { fake_sound::Reset(); }
-
-    QWidget* Control(int id) { return dialog.findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)); }
     QWidget* Focus() { return QApplication::focusWidget(); }
     void Press(Qt::Key key) { QTest::keyClick(Focus(), key); }
-
-    CGameDlg dialog{(fake_sound::Reset(), fake_sound::Output())};
 };
 
 TEST_F(GameDlgKeyboardTest, TabOrderGoesThroughTheBoardOnce)
 {
-    ASSERT_EQ(Focus(), Control(1114));
+    ASSERT_EQ(Focus(), Find(control_name::kHelp));
     std::vector<QWidget*> order;
     for (int i = 0; i < 6; ++i) {
         order.push_back(Focus());
         Press(Qt::Key_Tab);
     }
     // Help, Hint, level I, Back, the board's top-left smiley, and round again.
-    const std::vector<QWidget*> expected = {Control(1114), Control(1125), Control(1109),
-                                            Control(1126), dialog.SmileyCell(9, 9), Control(1114)};
+    const std::vector<QWidget*> expected = {Find(control_name::kHelp), Find(control_name::kHint),
+                                            Find(control_name::Level(1)), Find(control_name::kBack),
+                                            dialog.SmileyCell(9, 9), Find(control_name::kHelp)};
     EXPECT_EQ(order, expected);
 }
 

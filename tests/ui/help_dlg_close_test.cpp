@@ -5,9 +5,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "active_window.h"
 #include <vector>
 
+#include "active_window.h"
 #include "base/product.h"
 #include "help_dlg_helper.h"
 #include "qt_print.h"
@@ -35,15 +35,15 @@ TEST(HelpClose, EveryWayOfClosingSetsOnlyItsOwnFlag)
         {"keypad Enter", [](CHelpDlg& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier); }, false, false},
         {"Esc", [](CHelpDlg& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Escape); }, false, false},
         {"close box", [](CHelpDlg& d) { d.close(); }, false, false},
-        {"OK", [](CHelpDlg& d) { HelpButton(d, 1)->click(); }, false, false},
-        {"GoTo", [](CHelpDlg& d) { HelpButton(d, 2)->click(); }, true, false},
-        {"Mail To", [](CHelpDlg& d) { HelpButton(d, 6)->click(); }, false, true},
+        {"OK", [](CHelpDlg& d) { HelpButton(d, control_name::kOk)->click(); }, false, false},
+        {"GoTo", [](CHelpDlg& d) { HelpButton(d, control_name::kGoTo)->click(); }, true, false},
+        {"Mail To", [](CHelpDlg& d) { HelpButton(d, control_name::kMailTo)->click(); }, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         CHelpDlg help(nullptr);
         ASSERT_TRUE(ShowActive(help));
-        ASSERT_EQ(help.focusWidget(), HelpButton(help, 1));
+        ASSERT_EQ(help.focusWidget(), HelpButton(help, control_name::kOk));
         c.close(help);
         EXPECT_FALSE(help.isVisible());
         EXPECT_EQ(help.result(), QDialog::Accepted);
@@ -64,7 +64,7 @@ TEST_F(HelpCloseTest, ClosingStopsAllPagesThenDeletesThemFromTheLastTabToTheFirs
             order.push_back(i);
         });
     ASSERT_TRUE(PageText(0).IsRunning());
-    HelpButton(dialog, 1)->click();
+    HelpButton(dialog, control_name::kOk)->click();
     EXPECT_EQ(order, (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
     EXPECT_FALSE(anyRunning);
     for (const CHelpPage* page : g_pHelpPage)
@@ -77,34 +77,34 @@ TEST_F(HelpCloseTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Glimmerjig"));
     EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     const struct {
-        int id;
+        const char* name;
         QRect pixels;
         QString caption;
     } controls[] = {
-        {1, {374, 263, 30, 23}, QStringLiteral("OK")},
-        {2, {158, 263, 159, 23}, QStringLiteral("GoTo: ") + QString::fromLatin1(kWebHost)},
-        {6, {3, 263, 152, 23}, QStringLiteral("Mail To: ") + QString::fromLatin1(kContactEmail)},
-        {1136, {321, 263, 48, 23}, QStringLiteral("Pause")},
+        {control_name::kOk, {374, 263, 30, 23}, QStringLiteral("OK")},
+        {control_name::kGoTo, {158, 263, 159, 23}, QStringLiteral("GoTo: ") + QString::fromLatin1(kWebHost)},
+        {control_name::kMailTo, {3, 263, 152, 23}, QStringLiteral("Mail To: ") + QString::fromLatin1(kContactEmail)},
+        {control_name::kPause, {321, 263, 48, 23}, QStringLiteral("Pause")},
     };
     for (const auto& c : controls) {
-        SCOPED_TRACE(c.id);
-        QPushButton* button = HelpButton(dialog, c.id);
+        SCOPED_TRACE(c.name);
+        QPushButton* button = HelpButton(dialog, c.name);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->geometry(), c.pixels);
         EXPECT_EQ(button->accessibleName().isEmpty() ? button->text() : button->accessibleName(), c.caption);
-        EXPECT_EQ(button->isDefault(), c.id == 1);
+        EXPECT_EQ(button->isDefault(), c.name == control_name::kOk);
     }
     // Tab order: OK, GoTo, Mail To, Pause and round again; the tabs are no stop.
-    const int order[] = {2, 6, 1136, 1};
-    QWidget* at = HelpButton(dialog, 1);
-    for (int id : order) {
+    const char* const order[] = {control_name::kGoTo, control_name::kMailTo, control_name::kPause, control_name::kOk};
+    QWidget* at = HelpButton(dialog, control_name::kOk);
+    for (const char* name : order) {
         at = at->nextInFocusChain();
         while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisible())
             at = at->nextInFocusChain();
-        EXPECT_EQ(at, HelpButton(dialog, id));
+        EXPECT_EQ(at, HelpButton(dialog, name));
     }
 
-    QWidget* tabArea = dialog.findChild<QWidget*>(QStringLiteral("ctl1135"));
+    QWidget* tabArea = dialog.findChild<QWidget*>(control_name::kTabs);
     ASSERT_NE(tabArea, nullptr);
     EXPECT_EQ(tabArea->geometry(), QRect(0, 3, 404, 249));
     const char* titles[] = {"Glimmerjig", "Level", "Score", "Back", "Hint", "Sound", "Demo", "About"};
@@ -117,7 +117,7 @@ TEST_F(HelpCloseTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
         const CHelpPage* page = g_pHelpPage[static_cast<std::size_t>(i)];
         EXPECT_EQ(page->parentWidget(), tabArea);
         EXPECT_EQ(page->geometry(), QRect(2, 22, 401, 224));
-        const QWidget* frame = page->findChild<QWidget*>(QStringLiteral("ctl1121"));
+        const QWidget* frame = page->findChild<QWidget*>(control_name::kTextFrame);
         ASSERT_NE(frame, nullptr);
         EXPECT_EQ(frame->geometry(), QRect(0, 0, 398, 221));
         EXPECT_EQ(PageText(i).geometry().size(), QSize(388, 211));

@@ -6,6 +6,7 @@
 
 #include "help/help_texts.h"
 #include "picture_text_helper.h"
+#include "ui/control_names.h"
 #include "ui/help_dlg.h"
 #include "ui/help_page.h"
 
@@ -15,9 +16,9 @@ inline CPictureText& PageText(int index)
     return g_pHelpPage[static_cast<std::size_t>(index)]->Text();
 }
 
-inline QPushButton* HelpButton(CHelpDlg& dialog, int id)
+inline QPushButton* HelpButton(CHelpDlg& dialog, const char* name)
 {
-    return dialog.findChild<QPushButton*>(QStringLiteral("ctl%1").arg(id));
+    return dialog.findChild<QPushButton*>(name);
 }
 
 inline QImage Frame(CPictureText& control)

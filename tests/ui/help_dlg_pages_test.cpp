@@ -16,7 +16,7 @@ protected:
     {
         QTest::mouseClick(&dialog.Tabs(), Qt::LeftButton, {}, dialog.Tabs().tabRect(index).center());
     }
-    static void PressPause(CHelpDlg& dialog) { HelpButton(dialog, 1136)->click(); }
+    static void PressPause(CHelpDlg& dialog) { HelpButton(dialog, control_name::kPause)->click(); }
 
     // Only page shown is visible and scrolling; every other page is hidden, stopped and empty.
     static void ExpectOnlyScrolling(int shown)
@@ -149,7 +149,7 @@ TEST_F(HelpPagesTest, APauseToggleOutlivesTheWindowItWasPressedIn)
         first.show();
         PressPause(first);
         EXPECT_FALSE(PageText(0).IsRunning());
-        HelpButton(first, 1)->click();
+        HelpButton(first, control_name::kOk)->click();
     }
     CHelpDlg second(nullptr);
     second.show();

@@ -8,9 +8,7 @@
 
 #include "picture_text_helper.h"
 #include "qt_print.h"
-
-// The face that "Arial" is to resolve to in this run, from the command line; null when not said.
-extern const char* g_expectedArialFace;
+#include "test_arguments.h"
 
 namespace {
 

@@ -2,8 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "poll.h"
+#include "tool_run.h"
 
 namespace {
 
@@ -24,6 +29,7 @@ CTestDesktop::CTestDesktop(const QByteArray& display)
     for (const char* dir : {"data/applications", "config", "system", "runtime"})
         QDir(m_dir.path()).mkpath(QString::fromLatin1(dir));
     QFile::setPermissions(Path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ::mkfifo(QFile::encodeName(Path("gate")).constData(), 0600);
     Set("XDG_DATA_HOME", QFile::encodeName(Path("data")));
     Set("XDG_CONFIG_HOME", QFile::encodeName(Path("config")));
     Set("XDG_DATA_DIRS", QFile::encodeName(Path("system")));
@@ -40,6 +46,8 @@ CTestDesktop::CTestDesktop(const QByteArray& display)
 
 CTestDesktop::~CTestDesktop()
 {
+    if (m_bGateShut)
+        support::PollUntil([this] { return OpenGate(); }, std::chrono::seconds(5));
     for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
         if (it->second.first)
             qputenv(it->first, it->second.second);
@@ -59,12 +67,27 @@ void CTestDesktop::RegisterHandler(const QString& then)
               "[Desktop Entry]\nType=Application\nName=Test handler\nExec="
                   + QFile::encodeName(program) + " %u\n",
               false);
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdg-mime"),
-                                {QStringLiteral("default"),
-                                 QStringLiteral("glimmerjig-test-handler.desktop"),
-                                 QStringLiteral("x-scheme-handler/mailto"),
-                                 QStringLiteral("x-scheme-handler/https")}),
-              0);
+    support::RunTool(QStringLiteral("xdg-mime"),
+                     {QStringLiteral("default"), QStringLiteral("glimmerjig-test-handler.desktop"),
+                      QStringLiteral("x-scheme-handler/mailto"), QStringLiteral("x-scheme-handler/https")});
+}
+
+QString CTestDesktop::WaitAtGate()
+{
+    m_bGateShut = true;
+    // Opening a FIFO for reading blocks until a writer opens it; the writer's close is the
+    // end of file that lets the reader go on.
+    return QStringLiteral("read line < '%1' || true").arg(Path("gate"));
+}
+
+bool CTestDesktop::OpenGate()
+{
+    const int gate = ::open(QFile::encodeName(Path("gate")).constData(), O_WRONLY | O_NONBLOCK);
+    if (gate < 0)
+        return false;
+    ::close(gate);
+    m_bGateShut = false;
+    return true;
 }
 
 QString CTestDesktop::Recorded() const

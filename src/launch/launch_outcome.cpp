@@ -1,4 +1,4 @@
-#include "ui/launch_outcome.h"
+#include "launch/launch_outcome.h"
 
 #include <cerrno>
 

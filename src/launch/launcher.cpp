@@ -1,10 +1,7 @@
-#include "ui/launcher.h"
+#include "launch/launcher.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
 #include <cerrno>
@@ -12,8 +9,6 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "ui/launch_url.h"
 
 namespace {
 
@@ -61,12 +56,6 @@ void KeepRunning(std::unique_ptr<QProcess> process)
         running->erase(kept);
         kept->deleteLater();
     });
-}
-
-QString ApplicationTitle()
-{
-    const QString name = QFileInfo(QCoreApplication::arguments().value(0)).fileName();
-    return name.isEmpty() ? QCoreApplication::applicationName() : name;
 }
 
 }  // namespace
@@ -123,17 +112,4 @@ LaunchOutcome RunLauncher(const std::string& url, std::chrono::milliseconds pati
     if (process->exitStatus() == QProcess::CrashExit)
         return {LaunchOutcome::End::kCrashed, 0, 0};
     return {LaunchOutcome::End::kExited, process->exitCode(), 0};
-}
-
-void ShowLaunchFailure(QWidget* owner, const char* code)
-{
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), QString::fromLatin1(code),
-                    QMessageBox::Ok, owner);
-    box.exec();
-}
-
-void LaunchTarget(QWidget* owner, std::string_view target)
-{
-    if (const char* code = LaunchFailureCode(RunLauncher(LaunchUrl(target))))
-        ShowLaunchFailure(owner, code);
 }

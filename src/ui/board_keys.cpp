@@ -1,8 +1,9 @@
-// Keyboard play on the board.
+#include "ui/board_keys.h"
+
+#include <QEvent>
 #include <algorithm>
 
 #include "ui/cell_button.h"
-#include "ui/game_dlg.h"
 
 namespace {
 
@@ -13,34 +14,50 @@ bool Standing(const CCellButton* cell)
 
 }  // namespace
 
-void CGameDlg::UpdateBoardStop()
+CBoardKeys::CBoardKeys(const std::array<CCellButton*, 100>& smileys) : m_smileys(smileys)
+{
+}
+
+CCellButton* CBoardKeys::Smiley(int column, int height) const
+{
+    return column >= 1 && column <= 9 && height >= 1 && height <= column ? m_smileys[10 * column + height]
+                                                                          : nullptr;
+}
+
+void CBoardKeys::NoteInput(const QObject* watched, const QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        m_bKeysOnBoard = SmileyCodeOf(watched) != 0;
+    else if (event->type() == QEvent::MouseButtonPress)
+        m_bKeysOnBoard = false;
+}
+
+void CBoardKeys::UpdateBoardStop(const QWidget* focus)
 {
     if (!Standing(m_smileys[m_nBoardStop])) {
         // The top smiley of the leftmost column that still has one: where a reader starts.
         int stop = 0;
         for (int column = 9; column >= 1 && stop == 0; --column) {
             for (int height = column; height >= 1 && stop == 0; --height) {
-                if (Standing(SmileyCell(column, height)))
+                if (Standing(Smiley(column, height)))
                     stop = 10 * column + height;
             }
         }
         SetBoardStop(stop, false);
     }
-    // A move made from the keyboard leaves the focus on the board, where the player was.
-    if (m_bKeysOnBoard && m_nBoardStop != 0 && SmileyCodeOf(focusWidget()) == 0)
+    if (m_bKeysOnBoard && m_nBoardStop != 0 && SmileyCodeOf(focus) == 0)
         m_smileys[m_nBoardStop]->setFocus(Qt::TabFocusReason);
 }
 
-int CGameDlg::SmileyCodeOf(const QObject* object) const
+int CBoardKeys::SmileyCodeOf(const QObject* object) const
 {
-    for (int code = 11; code < 100; ++code) {
-        if (object && m_smileys[code] == object)
-            return code;
-    }
-    return 0;
+    if (!object)
+        return 0;
+    const auto found = std::find(m_smileys.begin(), m_smileys.end(), object);
+    return found == m_smileys.end() ? 0 : static_cast<int>(found - m_smileys.begin());
 }
 
-void CGameDlg::SetBoardStop(int code, bool focus)
+void CBoardKeys::SetBoardStop(int code, bool focus)
 {
     if (CCellButton* old = m_smileys[m_nBoardStop])
         old->setFocusPolicy(Qt::ClickFocus);
@@ -53,7 +70,7 @@ void CGameDlg::SetBoardStop(int code, bool focus)
         cell->setFocus(Qt::TabFocusReason);
 }
 
-bool CGameDlg::MoveOnBoard(QObject* watched, int key)
+bool CBoardKeys::MoveOnBoard(QObject* watched, int key)
 {
     const int code = SmileyCodeOf(watched);
     if (code == 0)
@@ -63,11 +80,11 @@ bool CGameDlg::MoveOnBoard(QObject* watched, int key)
     int step = 0;  // columns to the left on the screen (positive) or to the right
     switch (key) {
     case Qt::Key_Up:
-        if (Standing(SmileyCell(column, height + 1)))
+        if (Standing(Smiley(column, height + 1)))
             SetBoardStop(code + 1, true);
         return true;
     case Qt::Key_Down:
-        if (Standing(SmileyCell(column, height - 1)))
+        if (Standing(Smiley(column, height - 1)))
             SetBoardStop(code - 1, true);
         return true;
     case Qt::Key_Left:
@@ -82,7 +99,7 @@ bool CGameDlg::MoveOnBoard(QObject* watched, int key)
     // The nearest column that has smileys, at the same height or its top when lower.
     for (int c = column + step; c >= 1 && c <= 9; c += step) {
         for (int h = std::min(height, c); h >= 1; --h) {
-            if (Standing(SmileyCell(c, h))) {
+            if (Standing(Smiley(c, h))) {
                 SetBoardStop(10 * c + h, true);
                 return true;
             }

@@ -10,7 +10,9 @@
 // lives: empty data and configuration directories, no desktop environment for xdg-open to
 // detect (so it takes its generic path), no session bus, a browser fallback that fails, and
 // a display variable, without which xdg-open never looks up URL-scheme handlers (it only
-// tests that the variable is set). What happens is decided by the handlers registered here.
+// tests that the variable is set). What happens is decided by the handlers registered here,
+// and a handler can be held at a gate until the test lets it go on, so that nothing depends
+// on how long a run takes.
 class CTestDesktop {
 public:
     // The display xdg-open is told of: by default one that need not exist, which is enough for
@@ -27,6 +29,12 @@ public:
     // The URL the handler received; empty when it never ran.
     QString Recorded() const;
 
+    // A shell line for a handler's then: it waits there until the test opens the gate, or
+    // until the desktop ends, so that a failed test leaves no handler behind.
+    QString WaitAtGate();
+    // Opens the gate for a handler waiting at it; false, changing nothing, while none waits.
+    bool OpenGate();
+
     // A path inside the desktop's directory.
     QString Path(const QString& name) const;
 
@@ -38,5 +46,6 @@ private:
     void Remember(const char* name);
 
     QTemporaryDir m_dir;
+    bool m_bGateShut = false;  // a handler was told to wait and the gate has not opened since
     std::vector<std::pair<const char*, std::pair<bool, QByteArray>>> m_saved;
 };

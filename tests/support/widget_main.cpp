@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <string_view>
 
-#include "ui/classic_look.h"
+#include "test_arguments.h"
 
 const char* g_expectedArialFace = nullptr;
 
@@ -12,7 +12,6 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    ApplyClassicLook(app);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i) {
         constexpr std::string_view kFace = "--arial-face=";

@@ -1,0 +1,17 @@
+# glimmerjig_add_e2e(NAME ON x11|wayland SOURCES ... [LIBRARIES ...] [DEFINITIONS ...])
+# A test program that starts the real game (e2e_common knows where it is) once it is built; on
+# x11 each test gets an Xvfb display of its own, with a pointer that survives between clients.
+function(glimmerjig_add_e2e name)
+  cmake_parse_arguments(E2E "" "ON" "SOURCES;LIBRARIES;DEFINITIONS" ${ARGN})
+  add_executable(${name} ${E2E_SOURCES})
+  target_link_libraries(${name} PRIVATE e2e_common test_main_core ${E2E_LIBRARIES})
+  target_compile_definitions(${name} PRIVATE ${E2E_DEFINITIONS})
+  add_dependencies(${name} glimmerjig)
+  set(environment "")
+  if(E2E_ON STREQUAL "x11")
+    set_target_properties(${name} PROPERTIES
+      CROSSCOMPILING_EMULATOR "${XVFB_RUN};-a;-s;-screen 0 1024x768x24 -noreset")
+    set(environment ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${environment} TIMEOUT 120)
+endfunction()
