@@ -1,13 +1,15 @@
 // Writes the fuzz targets' seed inputs into DIR/picture_text and DIR/launch_url: each shipped
 // text at its host's size, scrolled through a pass, paused, stopped and laid out still; and
-// the launch targets the game hands to the desktop.
+// the two targets the game hands to the desktop.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
 
+#include "base/product.h"
 #include "help/help_texts.h"
+#include "launch/launch_url.h"
 
 namespace {
 
@@ -38,9 +40,12 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir / "picture_text");
+    std::filesystem::create_directories(dir / "launch_url");
     int n = 0;
     for (const HelpPageText& page : HelpPageTexts())
         Write(dir / "picture_text" / ("page" + std::to_string(n++)), PictureTextSeed(page.text, 398, 221));
     Write(dir / "picture_text" / "credits", PictureTextSeed(CreditsText(), 176, 206));
+    Write(dir / "launch_url" / "mail", MailTarget());
+    Write(dir / "launch_url" / "web", kWebHost);
     return 0;
 }
