@@ -8,7 +8,15 @@
 #include <QRadioButton>
 
 #include "widgets/cell_button.h"
+#include "widgets/dialog_units.h"
 #include "widgets/enter_key.h"
+
+namespace {
+
+constexpr int kDialogWidth = 211;
+constexpr int kDialogHeight = 167;
+
+}  // namespace
 
 CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
     : QDialog(nullptr), m_sound(sound), m_flow(*this),
@@ -19,39 +27,51 @@ CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
     setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
     ConnectCommands();
     TrackMotion();
-    m_help->setFocus();
+    m_controls.m_help->setFocus();
     Run([this] { m_flow.Start(); });
 }
 
 CGameDlg::~CGameDlg() = default;
 
+void CGameDlg::CreateControls()
+{
+    setWindowTitle(QStringLiteral("Glimmerjig"));
+    // A minimised window is named by its icon text: without it screen readers call it nothing.
+    setWindowIconText(windowTitle());
+    setFixedSize(dlu::X(kDialogWidth), dlu::Y(kDialogHeight));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    m_controls.Create(this);
+}
+
 CCellButton* CGameDlg::SmileyCell(int column, int height) const
 {
     const int code = 10 * column + height;
-    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_smileys[code] : nullptr;
+    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_controls.m_smileys[code] : nullptr;
 }
 
 CCellButton* CGameDlg::MirrorCell(int column, int height) const
 {
     const int code = 10 * column + height;
-    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_mirrors[code] : nullptr;
+    return code >= 0 && code < 100 && height >= 1 && height <= 9 ? m_controls.m_mirrors[code] : nullptr;
 }
 
 void CGameDlg::ConnectCommands()
 {
     for (int code = 0; code < 100; ++code) {
-        if (m_smileys[code])
-            connect(m_smileys[code], &QAbstractButton::clicked, this, [this, code] { OnCellClicked(code); });
+        if (m_controls.m_smileys[code])
+            connect(m_controls.m_smileys[code], &QAbstractButton::clicked, this, [this, code] { OnCellClicked(code); });
     }
     for (int i = 0; i < 6; ++i)
-        connect(m_sizeButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.NewGame(i + 4); }); });
+        connect(m_controls.m_sizeButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.NewGame(i + 4); }); });
     for (int i = 0; i < 3; ++i)
-        connect(m_levelButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.OnLevel(i + 1); }); });
-    connect(m_help, &QAbstractButton::clicked, this, [this] { Run([this] { m_boxCommands.OnHelp(); }); });
-    connect(m_demo, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnDemo(); }); });
-    connect(m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
-    connect(m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });
-    connect(m_soundButton, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnSound(); }); });
+        connect(m_controls.m_levelButtons[i], &QAbstractButton::clicked, this, [this, i] { Run([this, i] { m_flow.OnLevel(i + 1); }); });
+    connect(m_controls.m_help, &QAbstractButton::clicked, this, [this] { Run([this] { m_boxCommands.OnHelp(); }); });
+    connect(m_controls.m_demo, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnDemo(); }); });
+    connect(m_controls.m_hint, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnHint(); }); });
+    connect(m_controls.m_back, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnBack(); }); });
+    connect(m_controls.m_soundButton, &QAbstractButton::clicked, this, [this] { Run([this] { m_flow.OnSound(); }); });
 }
 
 void CGameDlg::OnCellClicked(int code)
@@ -80,9 +100,9 @@ void CGameDlg::SyncRadioButtons()
 {
     // A click on a radio button checks it at once, even while it waits for its command.
     if (m_nSize >= 0)
-        m_sizeButtons[m_nSize]->setChecked(true);
+        m_controls.m_sizeButtons[m_nSize]->setChecked(true);
     if (m_nLevel >= 0)
-        m_levelButtons[m_nLevel]->setChecked(true);
+        m_controls.m_levelButtons[m_nLevel]->setChecked(true);
 }
 
 void CGameDlg::CloseAfterCommand()
@@ -95,7 +115,7 @@ void CGameDlg::reject()
 {
     if (m_commands.Busy()) {
         // Also a sign of the player, so a running demo ends and lets the window close.
-        m_bStirred = true;
+        m_demoWatch.NoteClose();
         CloseAfterCommand();
         return;
     }
@@ -139,20 +159,9 @@ void CGameDlg::TrackMotion()
 
 bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    // The demo runs until the player shows up: a mouse move over the window (the only sign
-    // where the platform has no global pointer position), a key or a button.
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::ContextMenu:
-        m_bStirred = true;
-        break;
-    default:
-        break;
-    }
+    m_demoWatch.NoteInput(event);
     m_boardKeys.NoteInput(watched, event);
-    if (EndsTheDemo(event))
+    if (m_demoWatch.EndsTheDemo(event))
         return true;
     // Taken here for every control, since a disabled one (an empty cell, a mirror) would
     // swallow it rather than pass it on to the window.
@@ -164,22 +173,4 @@ bool CGameDlg::eventFilter(QObject* watched, QEvent* event)
         m_boardKeys.MoveOnBoard(watched, static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QDialog::eventFilter(watched, event);
-}
-
-bool CGameDlg::EndsTheDemo(const QEvent* event) const
-{
-    if (!m_flow.InDemo())
-        return false;
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return static_cast<const QKeyEvent*>(event)->key() != Qt::Key_Escape;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
-    }
 }

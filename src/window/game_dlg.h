@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
-#include <array>
 #include <functional>
 #include <string>
 
@@ -11,19 +9,20 @@
 #include "window/board_keys.h"
 #include "window/box_commands.h"
 #include "window/command_queue.h"
+#include "window/demo_watch.h"
+#include "window/game_controls.h"
 #include "window/launch_target.h"
 #include "window/sound_output.h"
 
 class CCellButton;
-class QLineEdit;
 class QMenu;
-class QRadioButton;
 
 // The game's only window: the board of 45 smiley cells and their 45 mirrors, the tool
 // buttons, the level and size buttons and the score box, laid out in dialog units. It runs
 // the game flow's commands one at a time (see CCommandQueue) and is the flow's view; the
-// board's keys and the commands that open boxes are jobs of their own (CBoardKeys,
-// CBoxCommands). A right click anywhere in it opens the window menu.
+// board's keys, the commands that open boxes, the demo's watch for the player and the making
+// of the controls are jobs of their own (CBoardKeys, CBoxCommands, CDemoWatch, CGameControls).
+// A right click anywhere in it opens the window menu.
 class CGameDlg : public QDialog, public IGameView {
     Q_OBJECT
 
@@ -60,8 +59,6 @@ protected:
 
 private:
     void CreateControls();
-    void CreateBoard();
-    void CreateLeftPanel();
     void ConnectCommands();
     void TrackMotion();
 
@@ -73,9 +70,6 @@ private:
     // The window menu at the pointer; never inside a running command, whose own event loop
     // the menu's would hold until it closed.
     void OfferWindowMenu(const QPoint& globalPos);
-    // Input during the demo only ends it: the key or click is used up, except Esc, which
-    // goes on to close the window.
-    bool EndsTheDemo(const QEvent* event) const;
     void OnCellClicked(int code);
     // Brings the radio buttons back to what the flow last checked.
     void SyncRadioButtons();
@@ -87,22 +81,10 @@ private:
     int m_nSize = -1;   // index of the checked size button, size - 4
     int m_nLevel = -1;  // index of the checked level button, level - 1
     bool m_bCloseRequested = false;
-    // Since WatchForPlayer: where the pointer was, and whether the player moved the mouse
-    // over the window, pressed a key or a button, or asked to close.
-    QPoint m_cursorAtWatch;
-    bool m_bStirred = false;
+    CDemoWatch m_demoWatch{m_flow};
     QMenu* m_windowMenu = nullptr;
 
-    std::array<CCellButton*, 100> m_smileys{};  // by cell code
-    std::array<CCellButton*, 100> m_mirrors{};  // by the code of the smiley mirrored
-    CBoardKeys m_boardKeys{m_smileys};
+    CGameControls m_controls;
+    CBoardKeys m_boardKeys{m_controls.m_smileys};
     CBoxCommands m_boxCommands;
-    CCellButton* m_help = nullptr;
-    CCellButton* m_soundButton = nullptr;
-    CCellButton* m_demo = nullptr;
-    CCellButton* m_hint = nullptr;
-    CCellButton* m_back = nullptr;
-    std::array<QRadioButton*, 3> m_levelButtons{};
-    std::array<QRadioButton*, 6> m_sizeButtons{};
-    QLineEdit* m_score = nullptr;
 };

@@ -1,5 +1,5 @@
-// The game flow's view: cells, buttons, score, message boxes, pointer, cues and pauses.
-#include <QCursor>
+// The game flow's view: cells, buttons, score, message boxes, the watch for the player, cues
+// and pauses.
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -41,7 +41,7 @@ void CGameDlg::EnableMirror(int code, bool enabled)
 
 void CGameDlg::EnableToolButtons()
 {
-    for (CCellButton* button : {m_help, m_soundButton, m_demo}) {
+    for (CCellButton* button : {m_controls.m_help, m_controls.m_soundButton, m_controls.m_demo}) {
         if (!button->isEnabled()) {
             button->setEnabled(true);
             button->repaint();
@@ -54,7 +54,7 @@ void CGameDlg::CheckSizeButton(int size)
     if (size < 4 || size > 9)
         return;
     m_nSize = size - 4;
-    CheckRadio(m_sizeButtons, m_nSize);
+    CheckRadio(m_controls.m_sizeButtons, m_nSize);
 }
 
 void CGameDlg::CheckLevelButton(int level)
@@ -62,13 +62,13 @@ void CGameDlg::CheckLevelButton(int level)
     if (level < 1 || level > 3)
         return;
     m_nLevel = level - 1;
-    CheckRadio(m_levelButtons, m_nLevel);
+    CheckRadio(m_controls.m_levelButtons, m_nLevel);
 }
 
 void CGameDlg::SetScoreText(const std::string& text)
 {
-    m_score->setText(QString::fromStdString(text));
-    m_score->repaint();
+    m_controls.m_score->setText(QString::fromStdString(text));
+    m_controls.m_score->repaint();
 }
 
 void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
@@ -80,15 +80,12 @@ void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
 
 void CGameDlg::WatchForPlayer()
 {
-    m_cursorAtWatch = QCursor::pos();
-    m_bStirred = false;
+    m_demoWatch.WatchForPlayer();
 }
 
 bool CGameDlg::PlayerHasStirred()
 {
-    // Where the platform knows no global pointer position (Wayland), the player's moves over
-    // the window still count: the event filter notes them.
-    return m_bStirred || QCursor::pos() != m_cursorAtWatch;
+    return m_demoWatch.PlayerHasStirred();
 }
 
 void CGameDlg::PlayCue(int id)

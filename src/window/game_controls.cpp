@@ -1,4 +1,4 @@
-// The window's controls at their places, converted from dialog units.
+// The game window's controls at their places, converted from dialog units.
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
@@ -6,17 +6,15 @@
 #include <QPalette>
 #include <QRadioButton>
 
-#include "window/board_layout.h"
 #include "widgets/cell_button.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
 #include "widgets/framed_radio.h"
-#include "window/game_dlg.h"
+#include "window/board_layout.h"
+#include "window/game_controls.h"
 
 namespace {
 
-constexpr int kDialogWidth = 211;
-constexpr int kDialogHeight = 167;
 constexpr int kCellUnits = 15;
 
 template <typename Control>
@@ -53,20 +51,13 @@ CCellButton* Cell(QWidget* parent, const char* caption, const QString& name, QPo
 
 }  // namespace
 
-void CGameDlg::CreateControls()
+void CGameControls::Create(QWidget* window)
 {
-    setWindowTitle(QStringLiteral("Glimmerjig"));
-    // A minimised window is named by its icon text: without it screen readers call it nothing.
-    setWindowIconText(windowTitle());
-    setFixedSize(dlu::X(kDialogWidth), dlu::Y(kDialogHeight));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    CreateLeftPanel();
-    CreateBoard();
+    CreateLeftPanel(window);
+    CreateBoard(window);
 }
 
-void CGameDlg::CreateBoard()
+void CGameControls::CreateBoard(QWidget* window)
 {
     using namespace board_layout;
     for (int column = 1; column <= kColumns; ++column) {
@@ -75,29 +66,29 @@ void CGameDlg::CreateBoard()
             const int code = 10 * column + height;
             // Named after what they show: a yellow smiley or an empty cell; a cyan sad face
             // for a smiley taken, a white smiley for one still standing.
-            m_smileys[code] = Cell(this, "myimage", control_name::Smiley(column, height), SmileyOrigin(column, height));
+            m_smileys[code] = Cell(window, "myimage", control_name::Smiley(column, height), SmileyOrigin(column, height));
             m_smileys[code]->SetSpokenNames(QStringLiteral("smiley") + where, QStringLiteral("empty") + where);
-            m_mirrors[code] = Cell(this, "image", control_name::Mirror(column, height), MirrorOrigin(column, height));
+            m_mirrors[code] = Cell(window, "image", control_name::Mirror(column, height), MirrorOrigin(column, height));
             m_mirrors[code]->SetSpokenNames(QStringLiteral("taken smiley") + where,
                                             QStringLiteral("smiley not taken") + where);
         }
     }
 }
 
-void CGameDlg::CreateLeftPanel()
+void CGameControls::CreateLeftPanel(QWidget* window)
 {
-    auto* group = new QFrame(this);
+    auto* group = new QFrame(window);
     group->setObjectName(QStringLiteral("settings"));
     group->setGeometry(dlu::Rect(1, 28, 46, 137));
     group->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     group->setAccessibleName(QStringLiteral("level, score and board size"));
 
-    m_help = ToolButton(this, control_name::kHelp, "HELP", "Help", 1, 1, Qt::StrongFocus);
-    m_soundButton = ToolButton(this, control_name::kSound, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
-    m_demo = ToolButton(this, control_name::kDemo, "Demo", "Demo", 1, 15, Qt::ClickFocus);
-    m_hint = ToolButton(this, control_name::kHint, "Hint", "Hint", 26, 15, Qt::StrongFocus);
+    m_help = ToolButton(window, control_name::kHelp, "HELP", "Help", 1, 1, Qt::StrongFocus);
+    m_soundButton = ToolButton(window, control_name::kSound, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
+    m_demo = ToolButton(window, control_name::kDemo, "Demo", "Demo", 1, 15, Qt::ClickFocus);
+    m_hint = ToolButton(window, control_name::kHint, "Hint", "Hint", 26, 15, Qt::StrongFocus);
 
-    auto* levels = new QLabel(QStringLiteral(" I    II   III  "), this);
+    auto* levels = new QLabel(QStringLiteral(" I    II   III  "), window);
     levels->setObjectName(QStringLiteral("levels"));
     levels->setGeometry(dlu::Rect(9, 36, 28, 8));
     levels->setTextFormat(Qt::PlainText);
@@ -105,10 +96,10 @@ void CGameDlg::CreateLeftPanel()
     levels->setAccessibleName(QStringLiteral("levels I, II, III"));
 
     // Each radio group is exclusive on its own.
-    auto* levelGroup = new QButtonGroup(this);
+    auto* levelGroup = new QButtonGroup(window);
     static constexpr const char* kLevelNames[] = {"level I", "level II", "level III"};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(QStringLiteral("level%1").arg(i + 1), this);
+        auto* button = new QRadioButton(QStringLiteral("level%1").arg(i + 1), window);
         Place(button, control_name::Level(i + 1), dlu::Rect(9 + 10 * i, 44, 10, 10));
         button->setAccessibleName(QString::fromLatin1(kLevelNames[i]));
         button->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
@@ -116,7 +107,7 @@ void CGameDlg::CreateLeftPanel()
         m_levelButtons[i] = button;
     }
 
-    m_score = Place(new QLineEdit(this), QString::fromLatin1(control_name::kScore), dlu::Rect(8, 55, 32, 14));
+    m_score = Place(new QLineEdit(window), QString::fromLatin1(control_name::kScore), dlu::Rect(8, 55, 32, 14));
     m_score->setReadOnly(true);
     // A read-only edit box is painted like static text on the dialog's grey.
     QPalette scorePalette = m_score->palette();
@@ -127,10 +118,10 @@ void CGameDlg::CreateLeftPanel()
     m_score->setContextMenuPolicy(Qt::NoContextMenu);
     m_score->setAccessibleName(QStringLiteral("score"));
 
-    auto* sizeGroup = new QButtonGroup(this);
+    auto* sizeGroup = new QButtonGroup(window);
     static constexpr int kSizeTops[] = {70, 82, 95, 108, 121, 135};
     for (int i = 0; i < 6; ++i) {
-        auto* button = new CFramedRadio(QStringLiteral("  %1").arg(i + 4), this);
+        auto* button = new CFramedRadio(QStringLiteral("  %1").arg(i + 4), window);
         Place(button, control_name::BoardSize(i + 4), dlu::Rect(12, kSizeTops[i], 24, 12));
         button->setAccessibleName(QStringLiteral("board size %1").arg(i + 4));
         button->setFocusPolicy(Qt::ClickFocus);
@@ -138,5 +129,5 @@ void CGameDlg::CreateLeftPanel()
         m_sizeButtons[i] = button;
     }
 
-    m_back = ToolButton(this, control_name::kBack, "Back", "Back", 12, 148, Qt::StrongFocus);
+    m_back = ToolButton(window, control_name::kBack, "Back", "Back", 12, 148, Qt::StrongFocus);
 }
