@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "base/product.h"
-#include "help/help_texts.h"
 #include "help/colorref.h"
+#include "help/help_texts.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
 #include "widgets/enter_key.h"

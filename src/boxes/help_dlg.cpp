@@ -7,10 +7,10 @@
 
 #include "base/fatal_error.h"
 #include "base/product.h"
+#include "boxes/help_page.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
 #include "widgets/fit_caption.h"
-#include "boxes/help_page.h"
 
 std::array<CHelpPage*, kHelpPageCount> g_pHelpPage{};
 

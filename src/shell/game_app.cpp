@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "base/fatal_error.h"
-#include "shell/fatal_presenter.h"
 #include "base/wait.h"
+#include "shell/fatal_presenter.h"
 #include "widgets/classic_look.h"
 #include "window/event_loop_wait.h"
 #include "window/game_dlg.h"

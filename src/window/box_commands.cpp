@@ -2,9 +2,9 @@
 
 #include "base/cue_ids.h"
 #include "base/product.h"
-#include "launch/launch_url.h"
 #include "boxes/about_dlg.h"
 #include "boxes/help_dlg.h"
+#include "launch/launch_url.h"
 
 CBoxCommands::CBoxCommands(QWidget* owner, SoundOutput sound, LaunchFunction launch,
                            std::function<void()> closeAfterCommand)

@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "picture_text_helper.h"
-#include "widgets/control_names.h"
 #include "boxes/help_dlg.h"
 #include "boxes/help_page.h"
+#include "widgets/control_names.h"
 
 // The help window as a player sees it: shown, active, each page's control at hand.
 inline CPictureText& PageText(int index)

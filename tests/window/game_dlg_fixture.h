@@ -13,10 +13,10 @@
 #include "active_window.h"
 #include "fake_sound.h"
 #include "boxes/about_dlg.h"
+#include "boxes/help_dlg.h"
 #include "widgets/cell_button.h"
 #include "widgets/control_names.h"
 #include "window/game_dlg.h"
-#include "boxes/help_dlg.h"
 
 // The launches a window asked for, recorded instead of handed to the desktop; a test may act
 // while one runs, as a player may while the desktop's opener looks for its program.
