@@ -11,9 +11,9 @@
 #include <string>
 
 #include "base/wait.h"
-#include "ui/classic_look.h"
-#include "ui/event_loop_wait.h"
-#include "ui/game_dlg.h"
+#include "widgets/classic_look.h"
+#include "window/event_loop_wait.h"
+#include "window/game_dlg.h"
 
 namespace {
 

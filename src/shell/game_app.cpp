@@ -6,11 +6,11 @@
 #include <optional>
 
 #include "base/fatal_error.h"
-#include "shell/fatal_presenter.h"
 #include "base/wait.h"
-#include "ui/classic_look.h"
-#include "ui/event_loop_wait.h"
-#include "ui/game_dlg.h"
+#include "shell/fatal_presenter.h"
+#include "widgets/classic_look.h"
+#include "window/event_loop_wait.h"
+#include "window/game_dlg.h"
 
 namespace {
 

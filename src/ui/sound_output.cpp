@@ -1,8 +1,0 @@
-#include "ui/sound_output.h"
-
-#include "sound/cue_player.h"
-
-SoundOutput DefaultSoundOutput()
-{
-    return {::PlayCue, ::Pause};
-}

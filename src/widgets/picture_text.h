@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "help/picture_text_engine.h"
+#include "widgets/colorref.h"
+#include "widgets/text_line.h"
+
+// A control that scrolls a picture-text markup text (help/markup.h) upwards, one pixel per
+// tick, in an endless loop over a tiled background. What it shows is decided by its engine
+// (help/picture_text_engine.h); the control keeps the pixels: the canvas the ticks draw on,
+// the text and picture rows, the tile and the key-colour composition, and the repaint.
+//
+// Ticks follow a clock of the selected interval, but the control wakes at most once per
+// display frame, runs every tick that is due and repaints what they changed, so each frame
+// shows exactly what the ticks up to then give. It does not wake while hidden or minimised;
+// scrolling goes on from where it was when it shows again.
+//
+// Hosts set up a control in this order: SetText, SetSpeed, SetColor, SetBackground, Start.
+// Sizes are device-independent pixels; the control draws unsmoothed, so a whole-number scale
+// factor turns each pixel into a block.
+class CPictureText : public QWidget, private IPictureTextMeasure {
+    Q_OBJECT
+
+public:
+    // No wake comes sooner than this after the one before.
+    static constexpr int kFramePeriodMs = 16;
+
+    explicit CPictureText(QWidget* parent = nullptr);
+    ~CPictureText() override;
+
+    // The text (Windows-1252) cut at separator; see CPictureTextEngine for what each keeps.
+    void SetText(std::string_view text, char separator);
+    void SetSpeed(int slot, unsigned ms);
+    void SetColor(int slot, COLORREF colour);
+    // Tiles the named picture behind the text. False when there is no such picture: then the
+    // control has no tile and shows its drawing surface, key colour included.
+    bool SetBackground(std::string_view name);
+    bool Start();
+    void SetRunning(bool run);
+    void Stop();
+    void ClearText();
+
+    bool IsRunning() const { return m_engine.IsRunning(); }
+    const CPictureTextEngine& Engine() const { return m_engine; }
+    // The font each text kind is drawn in: "Arial" at the largest pixel size whose lines,
+    // ink included, fit its cell.
+    static const QFont& Font(TextFont font);
+
+    // Runs count ticks as one frame: the canvas follows every tick, one repaint shows them.
+    void RunTicks(int count);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    std::optional<PictureSize> PictureSizeOf(std::string_view name) override;
+    int TextWidth(std::string_view text, TextFont font) override;
+    int TextHeight(std::string_view text, TextFont font) override;
+
+    // Starts the frame clock when the engine runs and the control shows, else stops it.
+    void SyncClock();
+    // The canvas while the engine has one; null otherwise.
+    QImage* Canvas();
+    // Applies one tick to the canvas; true when it made a fresh one.
+    bool ApplyTick(const TickDraw& draw);
+    // Notes which of rows top..bottom-1 hold anything but the key colour in the column.
+    void FindInk(int top, int bottom);
+    void DrawStillView();
+    const QImage& LineStrip(std::string_view text, const TextStyle& style, int width);
+    // The named picture as RGB32 pixels; a null image when there is none.
+    const QImage& Picture(std::string_view name);
+    // The frame shown: the canvas over the tiled background, transparent in the key colour
+    // inside area and the tile alone outside it, brought up to date in region.
+    const QImage& ComposeFrame(const QRect& area, const QRegion& region);
+    void TileBackground();
+
+    QRgb KeyColour() const { return ToQRgb(m_engine.Color(kKeyColour)); }
+
+    CPictureTextEngine m_engine{*this};
+    QImage m_bmpCanvas;  // the engine's canvas, when it has one
+    QImage m_bmpBack;    // the tile, RGB32; null without one
+    int m_nBackWidth = 0, m_nBackHeight = 0;
+    std::map<std::string, QImage, std::less<>> m_pictures;  // by the name asked for
+
+    QBasicTimer m_frameTimer;
+    QElapsedTimer m_clock;    // since the running clock (re)started
+    qint64 m_nTicksRun = 0;   // ticks run since then
+
+    CTextLine m_textLine;  // the emerging line, shaped once
+    // The emerging line drawn once, top-aligned and centred in the column, on the key colour;
+    // each tick copies its revealed rows.
+    struct LineStripCache {
+        std::string text;
+        TextStyle style{TextFont::kPlain, 0};
+        QRgb key = 0;
+        QImage image;
+    } m_strip;
+    QRect m_rcArea;       // the column of the latest tick
+    // Per canvas row: it holds something other than the key colour inside the column. A
+    // frame repaints only the rows that did before it or do after it.
+    std::vector<char> m_inkRows;
+    std::vector<char> m_inkBefore;
+    QImage m_imgTiled;    // the tile repeated over the client size
+    QImage m_imgFrame;    // reused by ComposeFrame
+    QRect m_rcComposed;   // where m_imgFrame may show more than the tile
+};

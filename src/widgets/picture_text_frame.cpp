@@ -1,0 +1,63 @@
+// Frame composition: the canvas over the tiled background, every pixel of exactly the key
+// colour letting the tile show through.
+#include <cstring>
+
+#include "widgets/picture_text.h"
+
+void CPictureText::TileBackground()
+{
+    m_imgTiled = QImage(size(), QImage::Format_RGB32);
+    for (int y = 0; y < m_imgTiled.height(); ++y) {
+        const auto* tileRow = reinterpret_cast<const QRgb*>(m_bmpBack.constScanLine(y % m_nBackHeight));
+        auto* row = reinterpret_cast<QRgb*>(m_imgTiled.scanLine(y));
+        for (int x = 0; x < m_imgTiled.width(); ++x)
+            row[x] = tileRow[x % m_nBackWidth];
+    }
+}
+
+const QImage& CPictureText::ComposeFrame(const QRect& area, const QRegion& region)
+{
+    const QRgb key = KeyColour();
+    const QImage* canvas = Canvas();
+    if (m_bmpBack.isNull()) {
+        // No tile: the canvas as it is, the key colour included.
+        if (canvas == nullptr || canvas->size() != size()) {
+            m_imgFrame = QImage(size(), QImage::Format_RGB32);
+            m_imgFrame.fill(key);
+            return m_imgFrame;
+        }
+        return *canvas;
+    }
+    bool whole = false;
+    if (m_imgTiled.size() != size()) {
+        TileBackground();
+        whole = true;
+    }
+    if (m_imgFrame.size() != size() || m_imgFrame.format() != QImage::Format_RGB32) {
+        m_imgFrame = QImage(size(), QImage::Format_RGB32);
+        whole = true;
+    }
+    if (m_imgFrame.isNull())
+        return m_imgFrame;
+    const bool withCanvas = canvas != nullptr && canvas->size() == size();
+    const QRect part = withCanvas ? area.intersected(m_imgFrame.rect()) : QRect();
+    // Outside the area the frame shows the tile alone. The tile is laid anew everywhere only
+    // when an earlier composition reached beyond this area; a tick's column never shrinks, so
+    // scrolling rebuilds the parts of the column it repaints alone.
+    if (whole || part.isEmpty() || !part.contains(m_rcComposed)) {
+        std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
+        m_rcComposed = QRect();
+    }
+    for (const QRect& rect : region) {
+        const QRect piece = rect.intersected(part);
+        m_rcComposed |= piece;
+        for (int y = piece.top(); y <= piece.bottom(); ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(canvas->constScanLine(y));
+            const auto* tile = reinterpret_cast<const QRgb*>(m_imgTiled.constScanLine(y));
+            auto* to = reinterpret_cast<QRgb*>(m_imgFrame.scanLine(y));
+            for (int x = piece.left(); x <= piece.right(); ++x)
+                to[x] = from[x] != key ? from[x] : tile[x];
+        }
+    }
+    return m_imgFrame;
+}

@@ -1,0 +1,121 @@
+// The scrolling view's pixels: each tick moves the content column of the canvas up by a pixel
+// and reveals one more row of the line or picture emerging at the bottom edge.
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+#include "widgets/picture_text.h"
+#include "widgets/windows1252.h"
+
+namespace {
+
+QRect ToQRect(const PixelRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+// Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
+// its old pixels.
+void ScrollColumnUp(QImage& image, const QRect& column)
+{
+    const QRect part = column.intersected(image.rect());
+    if (part.isEmpty())
+        return;
+    const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
+    for (int y = 0; y + 1 < image.height(); ++y) {
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + part.left();
+        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y + 1)) + part.left();
+        std::memcpy(to, from, bytes);
+    }
+}
+
+void FillRow(QImage& image, int y, QRgb colour)
+{
+    if (y >= 0 && y < image.height())
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), colour);
+}
+
+// Copies the pixels of from, its top-left corner at rect's, into the part of rect that both
+// to and from have; the rest of to is left as it is.
+void CopyRows(const QImage& from, QImage& to, const QRect& rect)
+{
+    const QRect part = rect.intersected(to.rect()).intersected(QRect(rect.topLeft(), from.size()));
+    const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left(),
+                    reinterpret_cast<const QRgb*>(from.constScanLine(y - rect.top())) + (part.left() - rect.left()),
+                    bytes);
+}
+
+}  // namespace
+
+const QImage& CPictureText::LineStrip(std::string_view text, const TextStyle& style, int width)
+{
+    const QRgb key = KeyColour();
+    const int height = this->height();
+    if (m_strip.text == text && m_strip.style == style && m_strip.key == key &&
+        m_strip.image.size() == QSize(width, height))
+        return m_strip.image;
+    m_strip = {std::string(text), style, key, QImage(width, height, QImage::Format_RGB32)};
+    if (m_strip.image.isNull())
+        return m_strip.image;
+    m_strip.image.fill(key);
+    QPainter painter(&m_strip.image);
+    painter.setPen(QColor(ToQRgb(style.colour)));
+    m_textLine.Set(FromWindows1252(text), Font(style.font));
+    m_textLine.Draw(painter, m_strip.image.rect());
+    return m_strip.image;
+}
+
+void CPictureText::FindInk(int top, int bottom)
+{
+    const QRgb key = KeyColour();
+    const QRect column = m_rcArea.intersected(m_bmpCanvas.rect());
+    for (int y = std::max(top, 0); y < std::min(bottom, m_bmpCanvas.height()); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y)) + column.left();
+        m_inkRows[static_cast<std::size_t>(y)] =
+            std::any_of(row, row + column.width(), [key](QRgb pixel) { return pixel != key; });
+    }
+}
+
+bool CPictureText::ApplyTick(const TickDraw& draw)
+{
+    if (draw.freshCanvas) {
+        m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
+        m_bmpCanvas.fill(KeyColour());
+        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), 0);
+    }
+    const QRect column = ToQRect(draw.column);
+    const bool widened = column != m_rcArea;
+    m_rcArea = column;
+    QImage* canvas = Canvas();
+    if (canvas == nullptr)
+        return draw.freshCanvas;  // a control of no size has nothing to draw
+    const int H = canvas->height();
+    // Ticks given to a still view scroll it on: its rows are learnt first.
+    const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
+    if (unknown)
+        m_inkRows.assign(static_cast<std::size_t>(H), 0);
+    if (!draw.scroll.IsEmpty()) {
+        ScrollColumnUp(*canvas, ToQRect(draw.scroll));
+        std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
+    }
+    FillRow(*canvas, H - 1, KeyColour());
+    m_inkRows.back() = 0;
+    QRect drawn;
+    if (draw.reveal == TickDraw::Reveal::kText) {
+        // The revealed rows hold this line alone, top-aligned in them: the top rows of the
+        // line as drawn once, on the key colour, into a strip as wide as the column.
+        drawn = ToQRect(draw.revealed);
+        CopyRows(LineStrip(draw.text, draw.style, drawn.width()), *canvas, drawn);
+    } else if (draw.reveal == TickDraw::Reveal::kPicture) {
+        const QImage& picture = Picture(draw.picture);
+        drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);
+        CopyRows(picture, *canvas, drawn);
+    }
+    if (widened || unknown)
+        FindInk(0, H);
+    else if (!drawn.isEmpty())
+        FindInk(drawn.top(), drawn.top() + drawn.height());
+    return draw.freshCanvas;
+}

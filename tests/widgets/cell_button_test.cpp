@@ -1,0 +1,133 @@
+// What a picture button paints in each state, with the fall-through between its pictures.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "qt_print.h"
+#include "widgets/cell_button.h"
+
+namespace {
+
+// A picture of one colour with a one-pixel checkerboard in its top-left quarter, so that any
+// smoothing or scaling shows.
+QPixmap Picture(QColor colour, QSize size = QSize(24, 24))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    for (int y = 0; y < size.height() / 2; ++y)
+        for (int x = 0; x < size.width() / 2; ++x)
+            if ((x + y) % 2)
+                image.setPixelColor(x, y, Qt::black);
+    return QPixmap::fromImage(image);
+}
+
+const QColor kUp(255, 255, 0), kDown(0, 255, 255), kFocused(255, 255, 255), kDisabled(192, 192, 192);
+
+// Pictures named by the letters present, e.g. "UDX" leaves out the focused one.
+CellPictures Pictures(const std::string& letters)
+{
+    CellPictures pictures;
+    auto has = [&](char letter) { return letters.find(letter) != std::string::npos; };
+    if (has('U')) pictures.up = Picture(kUp);
+    if (has('D')) pictures.down = Picture(kDown);
+    if (has('F')) pictures.focused = Picture(kFocused);
+    if (has('X')) pictures.disabled = Picture(kDisabled);
+    return pictures;
+}
+
+QImage Painted(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Expected(QColor colour)
+{
+    return Picture(colour).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A window of its own that holds the button and a second control that can take the focus.
+class CellButtonTest : public testing::Test {
+protected:
+    CCellButton* Make(const std::string& letters)
+    {
+        auto* button = new CCellButton(Pictures(letters), &window);
+        button->setFocusPolicy(Qt::ClickFocus);
+        other = new CCellButton(Pictures("U"), &window);
+        other->move(40, 0);
+        other->setFocusPolicy(Qt::ClickFocus);
+        window.resize(80, 30);
+        window.show();
+        button->show();
+        other->show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        return button;
+    }
+
+    QWidget window;
+    CCellButton* other = nullptr;
+};
+
+struct StateCase {
+    const char* pictures;
+    bool down;
+    bool focused;
+    bool enabled;
+    QColor expected;
+};
+
+TEST_F(CellButtonTest, PaintsThePictureOfItsStateFallingThroughMissingOnes)
+{
+    const StateCase cases[] = {
+        {"UDFX", false, false, true, kUp},
+        {"UDFX", true, false, true, kDown},
+        {"UDFX", true, true, true, kDown},      // pressed wins over focused
+        {"UDFX", false, true, true, kFocused},
+        {"UDFX", false, false, false, kDisabled},
+        {"UFX", true, true, true, kFocused},    // no "D": the focus picture
+        {"UFX", true, false, true, kUp},        // no "D", no focus: up
+        {"UDX", false, true, true, kUp},        // no "F": up
+        {"UD", false, false, false, kUp},       // no "X": up
+        {"UDF", false, false, false, kUp},
+    };
+    for (const StateCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pictures << " down " << c.down << " focused "
+                                        << c.focused << " enabled " << c.enabled);
+        CCellButton* button = Make(c.pictures);
+        button->setEnabled(c.enabled);
+        if (c.focused)
+            button->setFocus();
+        button->setDown(c.down);
+        ASSERT_EQ(button->hasFocus(), c.focused);
+        EXPECT_EQ(Painted(*button), Expected(c.expected));
+        delete button;
+        delete other;
+    }
+}
+
+TEST_F(CellButtonTest, TakesTheSizeOfItsUpPicture)
+{
+    CellPictures pictures;
+    pictures.up = Picture(kUp, QSize(36, 20));
+    CCellButton button(pictures, nullptr);
+    EXPECT_EQ(button.size(), QSize(36, 20));
+    EXPECT_EQ(button.sizeHint(), QSize(36, 20));
+}
+
+TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
+{
+    CCellButton* button = Make("UDFX");
+    QImage canvas(48, 48, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(2.0);
+    canvas.fill(Qt::red);
+    button->render(&canvas);
+    const QImage picture = Expected(kUp);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(canvas.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QImage>
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "help/help_texts.h"
+#include "pictures_helper.h"
+#include "widgets/dialog_units.h"
+#include "widgets/picture_text.h"
+
+// The control's sizes in its two hosts: a help page and the About box.
+inline const QSize kPageSize(dlu::X(265), dlu::Y(136));
+inline const QSize kAboutSize(dlu::X(124), dlu::Y(133));
+inline constexpr QRgb kMagenta = qRgb(255, 0, 255);
+
+// A control set up as the help pages set theirs: magenta key colour over the BACKI1 tile.
+inline std::unique_ptr<CPictureText> MakeControl(std::string_view text, QSize size = kPageSize,
+                                                 const char* tile = "BACKI1")
+{
+    auto control = std::make_unique<CPictureText>();
+    control->resize(size);
+    control->SetText(text, '|');
+    control->SetColor(0, Rgb(255, 0, 255));
+    control->SetBackground(tile);
+    return control;
+}
+
+inline void Ticks(CPictureText& control, int count)
+{
+    for (int i = 0; i < count; ++i)
+        control.RunTicks(1);
+}
+
+// The background alone: the tile repeated from the top-left corner.
+inline QImage TileOnly(QSize size, const std::string& tile = "BACKI1")
+{
+    const QImage piece = ProgramPicture(tile);
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, piece.pixel(x % piece.width(), y % piece.height()));
+    return image;
+}
+
+// The frame with the top `rows` rows of a picture at `at`: magenta lets the frame show.
+inline QImage WithPicture(QImage frame, const std::string& name, QPoint at, int rows = INT_MAX)
+{
+    const QImage picture = ProgramPicture(name);
+    for (int y = 0; y < std::min(rows, picture.height()); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint p = at + QPoint(x, y);
+            if (frame.rect().contains(p) && picture.pixel(x, y) != kMagenta)
+                frame.setPixel(p, picture.pixel(x, y));
+        }
+    return frame;
+}
+
+// The bounding box of the pixels that differ from the background alone.
+inline QRect Ink(const QImage& frame, const QImage& background)
+{
+    QRect box;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (frame.pixel(x, y) != background.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A stand-alone control showing help page index as a help page should: its text, the
+// magenta key colour over the pale tile, large text dark blue, plain text blue (dark blue
+// on the About page), medium and small text red, scrolling at the help pace from the first
+// line. Ticks are given by hand, so its timer never fires.
+inline void StartAsHelpPage(CPictureText& control, int index)
+{
+    control.SetText(HelpPageTexts()[static_cast<std::size_t>(index)].text, '|');
+    control.SetSpeed(2, 0);
+    control.SetColor(0, Rgb(255, 0, 255));
+    control.SetColor(4, index == 7 ? Rgb(0, 0, 100) : Rgb(0, 0, 255));
+    control.SetColor(1, Rgb(0, 0, 100));
+    control.SetColor(2, Rgb(255, 0, 0));
+    control.SetColor(3, Rgb(255, 0, 0));
+    control.SetBackground("BACKI1");
+    control.Start();
+}
+
+inline std::unique_ptr<CPictureText> ReferencePage(int index, QSize size)
+{
+    auto control = std::make_unique<CPictureText>();
+    control->resize(size);
+    StartAsHelpPage(*control, index);
+    return control;
+}
