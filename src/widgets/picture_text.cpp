@@ -10,62 +10,6 @@
 #include "assets/pictures.h"
 #include "widgets/windows1252.h"
 
-namespace {
-
-// Whether lines drawn top-aligned in font stay inside cellHeight rows: its line height and
-// the ink of its deepest glyphs, which hinting may push a row below the font's descent.
-bool FitsCell(const QFont& font, int cellHeight)
-{
-    const QFontMetrics metrics(font);
-    if (metrics.height() > cellHeight)
-        return false;
-    const QString sample = QStringLiteral("gjpqy_|(),;Q\u00C7");
-    const int margin = font.pixelSize();
-    QImage image(metrics.horizontalAdvance(sample) + 2 * margin, cellHeight + margin, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(margin, metrics.ascent()), sample);
-    painter.end();
-    for (int y = cellHeight; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (std::any_of(row, row + image.width(), [](QRgb pixel) { return pixel != qRgb(255, 255, 255); }))
-            return false;
-    }
-    return true;
-}
-
-// "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
-// cell whatever face the machine has for the name.
-QFont CellFont(int cellHeight, QFont::Weight weight)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setWeight(weight);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    // Glyph edges blended with the key colour would leave a fringe of it round the text
-    // wherever the tile shows through: every text pixel is either the text colour or not drawn.
-    font.setStyleStrategy(QFont::NoAntialias);
-    for (int pixels = cellHeight; pixels > 1; --pixels) {
-        font.setPixelSize(pixels);
-        if (FitsCell(font, cellHeight))
-            break;
-    }
-    return font;
-}
-
-}  // namespace
-
-const QFont& CPictureText::Font(TextFont font)
-{
-    static const std::array<QFont, 4> fonts = {
-        CellFont(CPictureTextEngine::CellHeightOf(TextFont::kLarge), QFont::Bold), CellFont(CPictureTextEngine::CellHeightOf(TextFont::kMedium), QFont::Bold),
-        CellFont(CPictureTextEngine::CellHeightOf(TextFont::kSmall), QFont::Bold), CellFont(CPictureTextEngine::CellHeightOf(TextFont::kPlain), QFont::Thin)};
-    return fonts[static_cast<std::size_t>(font)];
-}
-
 CPictureText::CPictureText(QWidget* parent) : QWidget(parent)
 {
     // Every paint covers the whole control from the off-screen frame; nothing is erased.
@@ -95,16 +39,9 @@ void CPictureText::SetColor(int slot, COLORREF colour)
 
 bool CPictureText::SetBackground(std::string_view name)
 {
-    m_bmpBack = QImage();
-    m_nBackWidth = m_nBackHeight = 0;
-    m_imgTiled = QImage();
+    m_frame.SetTile(Picture(name));
     update();
-    m_bmpBack = Picture(name);
-    if (m_bmpBack.isNull())
-        return false;
-    m_nBackWidth = m_bmpBack.width();
-    m_nBackHeight = m_bmpBack.height();
-    return true;
+    return m_frame.HasTile();
 }
 
 bool CPictureText::Start()
@@ -222,7 +159,7 @@ void CPictureText::paintEvent(QPaintEvent* event)
             DrawStillView();
         area = rect();
     }
-    const QImage& frame = ComposeFrame(area, event->region());
+    const QImage& frame = m_frame.Compose(Canvas(), size(), KeyColour(), area, event->region());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& rect : event->region())
@@ -253,7 +190,7 @@ std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)
 
 int CPictureText::TextWidth(std::string_view text, TextFont font)
 {
-    return QFontMetrics(Font(font)).horizontalAdvance(FromWindows1252(text));
+    return QFontMetrics(PictureTextFont(font)).horizontalAdvance(FromWindows1252(text));
 }
 
 int CPictureText::TextHeight(std::string_view, TextFont font)

@@ -14,7 +14,9 @@
 
 #include "help/picture_text_engine.h"
 #include "widgets/colorref.h"
-#include "widgets/text_line.h"
+#include "widgets/picture_text_fonts.h"
+#include "widgets/line_strip.h"
+#include "widgets/tiled_frame.h"
 
 // A control that scrolls a picture-text markup text (help/markup.h) upwards, one pixel per
 // tick, in an endless loop over a tiled background. What it shows is decided by its engine
@@ -53,9 +55,6 @@ public:
 
     bool IsRunning() const { return m_engine.IsRunning(); }
     const CPictureTextEngine& Engine() const { return m_engine; }
-    // The font each text kind is drawn in: "Arial" at the largest pixel size whose lines,
-    // ink included, fit its cell.
-    static const QFont& Font(TextFont font);
 
     // Runs count ticks as one frame: the canvas follows every tick, one repaint shows them.
     void RunTicks(int count);
@@ -80,41 +79,24 @@ private:
     // Notes which of rows top..bottom-1 hold anything but the key colour in the column.
     void FindInk(int top, int bottom);
     void DrawStillView();
-    const QImage& LineStrip(std::string_view text, const TextStyle& style, int width);
     // The named picture as RGB32 pixels; a null image when there is none.
     const QImage& Picture(std::string_view name);
-    // The frame shown: the canvas over the tiled background, transparent in the key colour
-    // inside area and the tile alone outside it, brought up to date in region.
-    const QImage& ComposeFrame(const QRect& area, const QRegion& region);
-    void TileBackground();
 
     QRgb KeyColour() const { return ToQRgb(m_engine.Color(kKeyColour)); }
 
     CPictureTextEngine m_engine{*this};
     QImage m_bmpCanvas;  // the engine's canvas, when it has one
-    QImage m_bmpBack;    // the tile, RGB32; null without one
-    int m_nBackWidth = 0, m_nBackHeight = 0;
+    CTiledFrame m_frame;  // the canvas over the tile, as shown
     std::map<std::string, QImage, std::less<>> m_pictures;  // by the name asked for
 
     QBasicTimer m_frameTimer;
     QElapsedTimer m_clock;    // since the running clock (re)started
     qint64 m_nTicksRun = 0;   // ticks run since then
 
-    CTextLine m_textLine;  // the emerging line, shaped once
-    // The emerging line drawn once, top-aligned and centred in the column, on the key colour;
-    // each tick copies its revealed rows.
-    struct LineStripCache {
-        std::string text;
-        TextStyle style{TextFont::kPlain, 0};
-        QRgb key = 0;
-        QImage image;
-    } m_strip;
+    CLineStrip m_strip;  // the line emerging
     QRect m_rcArea;       // the column of the latest tick
     // Per canvas row: it holds something other than the key colour inside the column. A
     // frame repaints only the rows that did before it or do after it.
     std::vector<char> m_inkRows;
     std::vector<char> m_inkBefore;
-    QImage m_imgTiled;    // the tile repeated over the client size
-    QImage m_imgFrame;    // reused by ComposeFrame
-    QRect m_rcComposed;   // where m_imgFrame may show more than the tile
 };

@@ -37,7 +37,7 @@ void CPictureText::DrawStillView()
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         } else {
             painter.setPen(QColor(ToQRgb(item.style.colour)));
-            shaped.Set(FromWindows1252(item.text), Font(item.style.font));
+            shaped.Set(FromWindows1252(item.text), PictureTextFont(item.style.font));
             shaped.Draw(painter, QRect(0, item.y, W, H - item.y));
         }
     }

@@ -1,11 +1,9 @@
 // The scrolling view's pixels: each tick moves the content column of the canvas up by a pixel
 // and reveals one more row of the line or picture emerging at the bottom edge.
-#include <QPainter>
 #include <algorithm>
 #include <cstring>
 
 #include "widgets/picture_text.h"
-#include "widgets/windows1252.h"
 
 namespace {
 
@@ -49,24 +47,6 @@ void CopyRows(const QImage& from, QImage& to, const QRect& rect)
 
 }  // namespace
 
-const QImage& CPictureText::LineStrip(std::string_view text, const TextStyle& style, int width)
-{
-    const QRgb key = KeyColour();
-    const int height = this->height();
-    if (m_strip.text == text && m_strip.style == style && m_strip.key == key &&
-        m_strip.image.size() == QSize(width, height))
-        return m_strip.image;
-    m_strip = {std::string(text), style, key, QImage(width, height, QImage::Format_RGB32)};
-    if (m_strip.image.isNull())
-        return m_strip.image;
-    m_strip.image.fill(key);
-    QPainter painter(&m_strip.image);
-    painter.setPen(QColor(ToQRgb(style.colour)));
-    m_textLine.Set(FromWindows1252(text), Font(style.font));
-    m_textLine.Draw(painter, m_strip.image.rect());
-    return m_strip.image;
-}
-
 void CPictureText::FindInk(int top, int bottom)
 {
     const QRgb key = KeyColour();
@@ -107,7 +87,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
         // line as drawn once, on the key colour, into a strip as wide as the column.
         drawn = ToQRect(draw.revealed);
-        CopyRows(LineStrip(draw.text, draw.style, drawn.width()), *canvas, drawn);
+        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn);
     } else if (draw.reveal == TickDraw::Reveal::kPicture) {
         const QImage& picture = Picture(draw.picture);
         drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);

@@ -27,7 +27,7 @@ class PictureTextFontTest : public testing::TestWithParam<FontCase> {};
 
 TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
 {
-    const QFont& font = CPictureText::Font(GetParam().font);
+    const QFont& font = PictureTextFont(GetParam().font);
     EXPECT_LE(QFontMetrics(font).height(), GetParam().cell);
     EXPECT_GE(QFontMetrics(font).height(), GetParam().cell - 2) << "a smaller face than needed";
     // The face this run has fontconfig give for "Arial" (--arial-face).

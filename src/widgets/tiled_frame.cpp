@@ -1,12 +1,18 @@
-// Frame composition: the canvas over the tiled background, every pixel of exactly the key
-// colour letting the tile show through.
+#include "widgets/tiled_frame.h"
+
 #include <cstring>
 
-#include "widgets/picture_text.h"
-
-void CPictureText::TileBackground()
+void CTiledFrame::SetTile(const QImage& tile)
 {
-    m_imgTiled = QImage(size(), QImage::Format_RGB32);
+    m_bmpBack = tile;
+    m_nBackWidth = tile.width();
+    m_nBackHeight = tile.height();
+    m_imgTiled = QImage();
+}
+
+void CTiledFrame::TileBackground(QSize size)
+{
+    m_imgTiled = QImage(size, QImage::Format_RGB32);
     for (int y = 0; y < m_imgTiled.height(); ++y) {
         const auto* tileRow = reinterpret_cast<const QRgb*>(m_bmpBack.constScanLine(y % m_nBackHeight));
         auto* row = reinterpret_cast<QRgb*>(m_imgTiled.scanLine(y));
@@ -15,31 +21,30 @@ void CPictureText::TileBackground()
     }
 }
 
-const QImage& CPictureText::ComposeFrame(const QRect& area, const QRegion& region)
+const QImage& CTiledFrame::Compose(const QImage* canvas, QSize size, QRgb key, const QRect& area,
+                                   const QRegion& region)
 {
-    const QRgb key = KeyColour();
-    const QImage* canvas = Canvas();
     if (m_bmpBack.isNull()) {
         // No tile: the canvas as it is, the key colour included.
-        if (canvas == nullptr || canvas->size() != size()) {
-            m_imgFrame = QImage(size(), QImage::Format_RGB32);
+        if (canvas == nullptr || canvas->size() != size) {
+            m_imgFrame = QImage(size, QImage::Format_RGB32);
             m_imgFrame.fill(key);
             return m_imgFrame;
         }
         return *canvas;
     }
     bool whole = false;
-    if (m_imgTiled.size() != size()) {
-        TileBackground();
+    if (m_imgTiled.size() != size) {
+        TileBackground(size);
         whole = true;
     }
-    if (m_imgFrame.size() != size() || m_imgFrame.format() != QImage::Format_RGB32) {
-        m_imgFrame = QImage(size(), QImage::Format_RGB32);
+    if (m_imgFrame.size() != size || m_imgFrame.format() != QImage::Format_RGB32) {
+        m_imgFrame = QImage(size, QImage::Format_RGB32);
         whole = true;
     }
     if (m_imgFrame.isNull())
         return m_imgFrame;
-    const bool withCanvas = canvas != nullptr && canvas->size() == size();
+    const bool withCanvas = canvas != nullptr && canvas->size() == size;
     const QRect part = withCanvas ? area.intersected(m_imgFrame.rect()) : QRect();
     // Outside the area the frame shows the tile alone. The tile is laid anew everywhere only
     // when an earlier composition reached beyond this area; a tick's column never shrinks, so

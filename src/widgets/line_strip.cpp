@@ -1,0 +1,25 @@
+#include "widgets/line_strip.h"
+
+#include <QPainter>
+
+#include "widgets/colorref.h"
+#include "widgets/picture_text_fonts.h"
+#include "widgets/windows1252.h"
+
+const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size)
+{
+    if (m_text == text && m_style == style && m_key == key && m_image.size() == size)
+        return m_image;
+    m_text = text;
+    m_style = style;
+    m_key = key;
+    m_image = QImage(size, QImage::Format_RGB32);
+    if (m_image.isNull())
+        return m_image;
+    m_image.fill(key);
+    QPainter painter(&m_image);
+    painter.setPen(QColor(ToQRgb(style.colour)));
+    m_textLine.Set(FromWindows1252(text), PictureTextFont(style.font));
+    m_textLine.Draw(painter, m_image.rect());
+    return m_image;
+}
