@@ -114,11 +114,10 @@ std::optional<TextStyle> CPictureTextEngine::StyleOf(LineKind kind) const
 
 int CPictureTextEngine::CellHeightOf(TextFont font)
 {
-    constexpr std::array<int, 3> kFontHeight = {19, 17, 15};
     switch (font) {
-    case TextFont::kLarge: return kFontHeight[0];
-    case TextFont::kMedium: return kFontHeight[1];
-    default: return kFontHeight[2];
+    case TextFont::kLarge: return 19;
+    case TextFont::kMedium: return 17;
+    default: return 15;
     }
 }
 

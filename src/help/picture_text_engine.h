@@ -149,7 +149,6 @@ public:
     bool PictureEmerging() const { return m_bPicture; }
     int ContentWidth() const { return m_nContentWidth; }
     bool FirstPass() const { return m_bFirstPass; }
-    std::size_t LineCount() const { return m_lines.size(); }
 
 private:
     bool LoadPicture(std::string_view name, const PixelRect& column);
