@@ -16,7 +16,8 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick x11-utils
+  xfwm4 openbox
   weston
   dbus at-spi2-core python3-pyatspi
   dpkg-dev file lintian desktop-file-utils appstream diffoscope-minimal

@@ -7,7 +7,7 @@
 #include "help/help_texts.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
-#include "widgets/enter_key.h"
+#include "widgets/dialog_keys.h"
 #include "widgets/fit_caption.h"
 #include "widgets/picture_text.h"
 #include "widgets/text_frame.h"

@@ -2,14 +2,15 @@
 #include "help/help_texts.h"
 
 // The two credit texts end in the contact address of the product facts. That address is a
-// pointer, not a literal, so each text is put together once, on first use, and kept.
+// pointer, not a literal, so each text is put together once, on first use, and kept. The
+// notices and the default address are short enough for the About box, in their own fonts.
 
 namespace {
 
 constexpr std::string_view kNotices =
     "Copyright \xA9 2026 Glimmerjig|"
     "MIT licence|"
-    "Pictures and sounds made for this game|";
+    "Art and sounds made here|";
 
 // The address as a large-text line, then the blank lines before the text starts again.
 std::string ContactEnding()

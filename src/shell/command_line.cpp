@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/product.h"
+#include "shell/qt_options.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void Print(FILE* stream, const QString& text)
 CommandLineOutcome HandleCommandLine(int argc, char** argv)
 {
     if (argc <= 1)
-        return {true, 0};
+        return {true, 0, false};
 
     // A window-less application object, so the help text can name the program as it was started.
     QCoreApplication app(argc, argv);
@@ -35,26 +36,29 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
+    // "-style" is one unknown option, not five unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     const QString program = QStringLiteral("glimmerjig: ");
     const QString hint = QStringLiteral(" Try 'glimmerjig --help'.\n");
-    if (!parser.parse(QCoreApplication::arguments())) {
+    const ArgumentsForGame own = WithoutQtOptions(QCoreApplication::arguments());
+    if (!parser.parse(own.arguments)) {
         Print(stderr, program + parser.errorText() + hint);
-        return {false, 2};
+        return {false, 2, false};
     }
     if (!parser.positionalArguments().isEmpty()) {
         Print(stderr, program + QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()) + hint);
-        return {false, 2};
+        return {false, 2, false};
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText());
-        return {false, 0};
+        Print(stdout, parser.helpText() + QStringLiteral("\nQt's own options (-platform, -display, -style, ...) are also taken.\n"));
+        return {false, 0, false};
     }
     if (parser.isSet(version)) {
         Print(stdout, QStringLiteral("glimmerjig %1\n").arg(QString::fromLatin1(kProductVersion)));
-        return {false, 0};
+        return {false, 0, false};
     }
-    return {true, 0};
+    return {true, 0, own.bWindowSystemNamed};
 }
 
 bool HasDisplay()

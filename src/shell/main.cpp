@@ -6,7 +6,7 @@ int main(int argc, char** argv)
     const CommandLineOutcome command = HandleCommandLine(argc, argv);
     if (!command.bPlay)
         return command.nExitCode;
-    if (!HasDisplay())
+    if (!command.bWindowSystemNamed && !HasDisplay())
         return 1;
     CGameApp app;
     return app.Run(argc, argv);

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "widgets/focus_mark.h"
+
 CCellButton::CCellButton(const QString& caption, QWidget* parent)
     : CCellButton(LoadCellPictures(caption), parent)
 {
@@ -60,4 +62,6 @@ void CCellButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()), picture);
+    if (ShowsFocusMark(*this))
+        DrawFocusMark(painter, *this, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
 }

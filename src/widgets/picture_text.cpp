@@ -107,7 +107,26 @@ void CPictureText::timerEvent(QTimerEvent* event)
 void CPictureText::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    WatchWindow();
     SyncClock();
+}
+
+void CPictureText::WatchWindow()
+{
+    QWidget* top = window();
+    if (top == this || top == m_watched)
+        return;
+    if (m_watched)
+        m_watched->removeEventFilter(this);
+    m_watched = top;
+    top->installEventFilter(this);
+}
+
+bool CPictureText::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watched && event->type() == QEvent::WindowStateChange)
+        SyncClock();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CPictureText::hideEvent(QHideEvent* event)
@@ -152,6 +171,8 @@ QImage* CPictureText::Canvas()
 
 void CPictureText::paintEvent(QPaintEvent* event)
 {
+    // Being painted is being exposed, whatever the window manager has said so far.
+    SyncClock();
     m_engine.Resize(width(), height());
     QRect area = m_rcArea;
     if (!IsRunning()) {

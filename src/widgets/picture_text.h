@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -26,7 +27,9 @@
 // Ticks follow a clock of the selected interval, but the control wakes at most once per
 // display frame, runs every tick that is due and repaints what they changed, so each frame
 // shows exactly what the ticks up to then give. It does not wake while hidden or minimised;
-// scrolling goes on from where it was when it shows again.
+// scrolling goes on from where it was when it shows again. Window managers differ in whether
+// a restored window's widgets are shown before or after it stops counting as minimised, so
+// the window's state changes and exposures also re-arm the clock.
 //
 // Hosts set up a control in this order: SetText, SetSpeed, SetColor, SetBackground, Start.
 // Sizes are device-independent pixels; the control draws unsmoothed, so a whole-number scale
@@ -64,6 +67,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::optional<PictureSize> PictureSizeOf(std::string_view name) override;
@@ -72,6 +76,8 @@ private:
 
     // Starts the frame clock when the engine runs and the control shows, else stops it.
     void SyncClock();
+    // Follows the state changes of the window the control is in now.
+    void WatchWindow();
     // The canvas while the engine has one; null otherwise.
     QImage* Canvas();
     // Applies one tick to the canvas; true when it made a fresh one.
@@ -89,6 +95,7 @@ private:
     CTiledFrame m_frame;  // the canvas over the tile, as shown
     std::map<std::string, QImage, std::less<>> m_pictures;  // by the name asked for
 
+    QPointer<QWidget> m_watched;  // the window whose state changes re-arm the clock
     QBasicTimer m_frameTimer;
     QElapsedTimer m_clock;    // since the running clock (re)started
     qint64 m_nTicksRun = 0;   // ticks run since then

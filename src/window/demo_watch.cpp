@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "flow/game_flow.h"
+#include "widgets/dialog_keys.h"
 
 CDemoWatch::CDemoWatch(const CGameFlow& flow) : m_flow(flow) {}
 
@@ -46,8 +47,10 @@ bool CDemoWatch::EndsTheDemo(const QEvent* event) const
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return static_cast<const QKeyEvent*>(event)->key() != Qt::Key_Escape;
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        return key->key() != Qt::Key_Escape && !IsQuitKey(key);
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

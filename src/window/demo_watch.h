@@ -20,8 +20,8 @@ public:
     void NoteInput(const QEvent* event);
     // A close asked for while a command runs: a running demo ends and lets the window close.
     void NoteClose();
-    // Input during the demo only ends it: the key or click is used up, except Esc, which
-    // goes on to close the window.
+    // Input during the demo only ends it: the key or click is used up, except Esc and
+    // Ctrl+Q, which go on to close the window.
     bool EndsTheDemo(const QEvent* event) const;
 
 private:

@@ -9,7 +9,7 @@
 
 #include "widgets/cell_button.h"
 #include "widgets/dialog_units.h"
-#include "widgets/enter_key.h"
+#include "widgets/dialog_keys.h"
 
 namespace {
 
@@ -124,9 +124,18 @@ void CGameDlg::reject()
 
 void CGameDlg::keyPressEvent(QKeyEvent* event)
 {
-    // Enter, the key of the dialog's default command, does nothing here; Esc closes.
+    // Enter, the key of the dialog's default command, does nothing here; Esc closes, and so
+    // does Ctrl+Q. F1 is a press of the Help button: a command like the button's click.
     if (IsEnterKey(event))
         return;
+    if (IsQuitKey(event)) {
+        reject();
+        return;
+    }
+    if (event->keyCombination() == QKeyCombination(Qt::Key_F1)) {
+        m_controls.m_help->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

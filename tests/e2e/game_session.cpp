@@ -20,16 +20,17 @@ support::ToolRun Xdotool(const QStringList& arguments, std::vector<int> accepted
     return support::RunTool(QStringLiteral("xdotool"), arguments, options);
 }
 
-QRect Geometry(const QString& window)
-{
-    const QString shell = Xdotool({"getwindowgeometry", "--shell", window}).output;
-    const auto value = [&shell](const char* name) {
-        return QRegularExpression(QStringLiteral("(?m)^%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
-    };
-    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-}
-
 }  // namespace
+
+QRect GameSession::GeometryOf(const QString& window)
+{
+    // xwininfo, since xdotool counts a window manager's frame twice.
+    const QString info = support::RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}).output;
+    const auto value = [&info](const char* name) {
+        return QRegularExpression(QStringLiteral("(?m)^\\s*%1:\\s*(-?\\d+)").arg(QLatin1String(name))).match(info).captured(1).toInt();
+    };
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
+}
 
 GameSession::GameSession()
 {
@@ -53,6 +54,13 @@ void GameSession::AddEnvironment(const QProcessEnvironment& variables)
     m_game.setProcessEnvironment(environment);
 }
 
+void GameSession::RemoveEnvironment(const QString& name)
+{
+    QProcessEnvironment environment = m_game.processEnvironment();
+    environment.remove(name);
+    m_game.setProcessEnvironment(environment);
+}
+
 QStringList GameSession::Windows(const QString& title)
 {
     // Exit code 1: no such window (yet).
@@ -69,13 +77,12 @@ bool GameSession::Start()
     if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 15s))
         return false;
     m_window = found.first();
-    m_origin = Geometry(m_window).topLeft();
     return Xdotool({"windowfocus", "--sync", m_window}).ok;
 }
 
 void GameSession::Click(QPoint client, int button)
 {
-    ClickScreen(m_origin + client, button);
+    ClickScreen(Origin() + client, button);
 }
 
 void GameSession::ClickScreen(QPoint screen, int button)
@@ -91,7 +98,7 @@ void GameSession::Key(const char* key)
 
 QImage GameSession::Screenshot(const QString& name)
 {
-    return ScreenshotOf(QRect(m_origin, QSize(board_view::kClientWidth, board_view::kClientHeight)), name);
+    return ScreenshotOf(QRect(Origin(), QSize(board_view::kClientWidth, board_view::kClientHeight)), name);
 }
 
 QImage GameSession::ScreenshotOf(const QRect& area, const QString& name)
@@ -119,16 +126,22 @@ int GameSession::WaitForExit(std::chrono::milliseconds limit)
     return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
 }
 
-QRect GameSession::WindowOfSize(QSize size)
+QString GameSession::WindowIdOfSize(QSize size)
 {
     for (const QString& id : Windows(QStringLiteral("^Glimmerjig$"))) {
-        const QRect window = Geometry(id);
-        if (window.size() == size) {
-            Xdotool({"windowfocus", "--sync", id});
-            return window;
-        }
+        if (GeometryOf(id).size() == size)
+            return id;
     }
     return {};
+}
+
+QRect GameSession::WindowOfSize(QSize size)
+{
+    const QString id = WindowIdOfSize(size);
+    if (id.isEmpty())
+        return {};
+    Xdotool({"windowfocus", "--sync", id});
+    return GeometryOf(id);
 }
 
 QRect GameSession::WaitForWindow(QSize size, std::chrono::milliseconds limit)

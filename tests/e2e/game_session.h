@@ -17,17 +17,20 @@ public:
     GameSession();
     ~GameSession();
 
-    // Variables the game gets besides this process's own; before Start.
+    // Variables the game gets besides this process's own, or without one of them, and its
+    // arguments; before Start.
     void AddEnvironment(const QProcessEnvironment& variables);
+    void RemoveEnvironment(const QString& name);
+    void SetArguments(const QStringList& arguments) { m_game.setArguments(arguments); }
     // Starts the game and waits for its window; false when it did not appear.
     bool Start();
     qint64 ProcessId() const { return m_game.processId(); }
     bool Running() const { return m_game.state() == QProcess::Running; }
-    // Where the client area's top-left pixel is on the screen.
-    QPoint Origin() const { return m_origin; }
+    // Where the client area's top-left pixel is on the screen now: a window manager may
+    // place the window after it first shows.
+    QPoint Origin() const { return GeometryOf(m_window).topLeft(); }
 
-    // Client-area pixels; no window manager runs, so the client is the window. Button 1 is
-    // the left button, 3 the right.
+    // Client-area pixels. Button 1 is the left button, 3 the right.
     void Click(QPoint client, int button = 1);
     void ClickScreen(QPoint screen, int button = 1);
     void Key(const char* key);
@@ -45,6 +48,10 @@ public:
     QRect WaitForWindow(QSize size, std::chrono::milliseconds limit);
     // Where a window of the game of that size shows now, focused; an empty rectangle for none.
     QRect WindowOfSize(QSize size);
+    // The X id of a window of the game of that size that shows now; empty for none.
+    QString WindowIdOfSize(QSize size);
+    // Where the client area of the window with that X id is on the screen.
+    static QRect GeometryOf(const QString& window);
     // Exit code, or -1 when the game is still running at the end of the limit.
     int WaitForExit(std::chrono::milliseconds limit);
 
@@ -54,5 +61,4 @@ private:
 
     QProcess m_game;
     QString m_window;
-    QPoint m_origin;
 };

@@ -54,4 +54,16 @@ TEST_F(PlayTest, MoveTurnsMirrorsCyanAndTheComputerReplies)
     EXPECT_EQ(board.yellow + board.grey, 45);
 }
 
+// Qt's own options reach Qt: the display named on the command line alone, the window placed
+// where -qwindowgeometry says, the style named by -style.
+TEST(QtOptionsTest, TheDisplayAndGeometryGivenOnTheCommandLineAreUsed)
+{
+    GameSession game;
+    game.RemoveEnvironment(QStringLiteral("DISPLAY"));
+    game.SetArguments({"-display", qEnvironmentVariable("DISPLAY"), "-qwindowgeometry", "+120+80", "-style", "windows"});
+    ASSERT_TRUE(game.Start()) << "no window on the display given";
+    EXPECT_EQ(game.Origin(), QPoint(120, 80));
+    EXPECT_TRUE(IsStartBoard(game.SettledScreenshot(QStringLiteral("qt-options"))));
+}
+
 }  // namespace

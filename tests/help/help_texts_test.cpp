@@ -181,7 +181,7 @@ void ExpectLines(const std::string& text, const std::vector<Expected>& expected)
 const Expected kBlankLine{"", LineKind::kBlank};
 const Expected kNotices[] = {{"Copyright \xA9 2026 Glimmerjig", LineKind::kPlain},
                              {"MIT licence", LineKind::kPlain},
-                             {"Pictures and sounds made for this game", LineKind::kPlain}};
+                             {"Art and sounds made here", LineKind::kPlain}};
 
 TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 {

@@ -152,6 +152,18 @@ TEST(PictureTextEngineTest, RestartLetsTheFetchedLineEmergeAgain)
     EXPECT_EQ(e.engine.Tick().text, "B");
 }
 
+// Start with no new text begins again at the first line, once the line it had fetched has
+// emerged again.
+TEST(PictureTextEngineTest, StartWithoutNewTextBeginsAgainAtTheFirstLine)
+{
+    Engine e("A\r|B\r|C\r");
+    e.engine.Start();
+    e.Ticks(40);
+    ASSERT_EQ(e.engine.CurrentLine(), "B\r");
+    ASSERT_TRUE(e.engine.Start());
+    EXPECT_EQ(LineChanges(e.engine, 30), (Events{{15, "A\r"}, {30, "B\r"}}));
+}
+
 // The column takes the widest line of the first pass, never more than the control.
 TEST(PictureTextEngineTest, ColumnWidensOnlyDuringTheFirstPass)
 {
@@ -224,6 +236,9 @@ TEST(PictureTextEngineTest, FailingPictureIsTextAndIsTriedAgainEveryTick)
     e.measure.pictures["Q"] = {10, 10};
     EXPECT_EQ(e.Ticks(1).reveal, TickDraw::Reveal::kPicture);
     EXPECT_TRUE(e.engine.PictureEmerging());
+    // Its rows count from its fetch on tick 30: it has emerged by tick 40, and the next line
+    // comes its height plus the line height after the fetch, on tick 55.
+    EXPECT_EQ(LineChanges(e.engine, 18), (Events{{3, ""}, {18, "y\r"}}));
 }
 
 // The still view stacks measured heights: a text line its own, a blank or a marker alone the

@@ -68,7 +68,12 @@ INSTANTIATE_TEST_SUITE_P(Options, AnswerTest,
                          testing::Values(AnswerCase{"Help", {"--help"}, kHelp}, AnswerCase{"H", {"-h"}, kHelp},
                                          AnswerCase{"Version", {"--version"}, kVersion},
                                          AnswerCase{"V", {"-v"}, kVersion},
-                                         AnswerCase{"HelpWins", {"--version", "--help"}, kHelp}),
+                                         AnswerCase{"HelpWins", {"--version", "--help"}, kHelp},
+                                         AnswerCase{"VersionAmongQtOptions",
+                                                    {"-platform", "offscreen", "-style=windows", "--version"}, kVersion},
+                                         AnswerCase{"HelpAmongQtOptions",
+                                                    {"-display", ":1", "--qwindowgeometry", "+10+10", "-reverse", "--help"},
+                                                    kHelp}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -104,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"UnknownShort", {"-x"}, {}, {}, 2, "^glimmerjig: .*'x'.*--help"},
                     RefusalCase{"UnknownAfterHelp", {"--help", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"Argument", {"board"}, {}, {}, 2, "^glimmerjig: .*'board'.*--help"},
+                    RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: .*'style'.*--help"},
+                    RefusalCase{"UnknownAmongQtOptions", {"-platform", "offscreen", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"NoDisplay", {}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
                     RefusalCase{"NoDisplayAfterSeparator", {"--"}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
                     RefusalCase{"DeadX", {}, ":4097", {}, 1, "^glimmerjig: .*display could not be reached"},

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "help/help_texts.h"
 #include "pictures_helper.h"
@@ -93,4 +94,25 @@ inline std::unique_ptr<CPictureText> ReferencePage(int index, QSize size)
     control->resize(size);
     StartAsHelpPage(*control, index);
     return control;
+}
+
+// How many rows the content moved up between two frames of a control over a fixed
+// background: the smallest d for which every row of after, but the d rows new at its bottom,
+// shows where the background is hidden just as before's row d below it does; -1 when none.
+inline int RowsScrolled(const QImage& before, const QImage& after, const QImage& background)
+{
+    const auto hidden = [&background](const QImage& frame, int y) {
+        std::vector<bool> row(static_cast<std::size_t>(frame.width()));
+        for (int x = 0; x < frame.width(); ++x)
+            row[static_cast<std::size_t>(x)] = frame.pixel(x, y) != background.pixel(x, y);
+        return row;
+    };
+    for (int d = 0; d < after.height(); ++d) {
+        bool same = true;
+        for (int y = 0; y + d < after.height() && same; ++y)
+            same = hidden(after, y) == hidden(before, y + d);
+        if (same)
+            return d;
+    }
+    return -1;
 }

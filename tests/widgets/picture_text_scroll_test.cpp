@@ -28,6 +28,26 @@ TEST(PictureTextScrollTest, FirstLineBeginsOnTheFifteenthTick)
 }
 
 // A 180-pixel picture emerges over 181 ticks; the next line follows 15 ticks after that.
+// The same words as large text and then as plain text: each emerges in its own font and
+// colour slot.
+TEST(PictureTextScrollTest, EmergingLineTakesTheStyleOfItsOwnKind)
+{
+    auto control = MakeControl("Same\t|Same");
+    control->SetColor(kLargeColour, Rgb(255, 0, 0));
+    control->SetColor(kPlainColour, Rgb(0, 0, 255));
+    control->Start();
+    Ticks(*control, 15 + 19 + 14);  // the plain line has emerged whole
+    const QImage band = Painted(control.get()).copy(0, control->height() - 15, control->width(), 15);
+    int red = 0, blue = 0;
+    for (int y = 0; y < band.height(); ++y)
+        for (int x = 0; x < band.width(); ++x) {
+            red += band.pixel(x, y) == qRgb(255, 0, 0);
+            blue += band.pixel(x, y) == qRgb(0, 0, 255);
+        }
+    EXPECT_EQ(red, 0);
+    EXPECT_GT(blue, 0);
+}
+
 TEST(PictureTextScrollTest, TallPictureTakesItsHeightPlusOneTick)
 {
     auto control = MakeControl("MANUAL1^|MANUAL2^|");

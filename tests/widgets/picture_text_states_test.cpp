@@ -42,6 +42,14 @@ TEST(PictureTextStatesTest, StopShowsTheStillViewCentred)
               WithPicture(TileOnly(kPageSize), "MYIMAGEU", QPoint((W - 24) / 2, (H - 24) / 2)));
 }
 
+// A picture taller than half the control stands centred with the tile alone above it, though
+// moving the block down overlapped the rows it was first drawn in.
+TEST(PictureTextStatesTest, StillViewOfATallPictureClearsTheRowsAboveIt)
+{
+    EXPECT_EQ(Painted(MakeControl("MANUAL1^").get()),
+              WithPicture(TileOnly(kPageSize), "MANUAL1", QPoint((W - 164) / 2, (H - 180) / 2)));
+}
+
 // A new control shows its text still, pictures one below the other from the top when they fill
 // the control; a text that is taller than the control is cut at its bottom edge.
 TEST(PictureTextStatesTest, StillViewStacksLinesFromTheTop)

@@ -156,6 +156,7 @@ TEST_F(GameDlgInputTest, InputThatEndsTheDemoIsUsedUp)
          [this] { QTest::mouseClick(dialog.SmileyCell(1, 1), Qt::LeftButton); }, false},
         {"a right click on a mirror", [this] { RightClick(dialog.MirrorCell(3, 1)); }, false},
         {"Esc", [this] { QTest::keyClick(&dialog, Qt::Key_Escape); }, true},
+        {"Ctrl+Q", [this] { QTest::keyClick(&dialog, Qt::Key_Q, Qt::ControlModifier); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -179,15 +180,37 @@ TEST_F(GameDlgInputTest, InputThatEndsTheDemoIsUsedUp)
     }
 }
 
-TEST_F(GameDlgInputTest, EnterDoesNothingAndEscCloses)
+TEST_F(GameDlgInputTest, EnterDoesNothingAndEscAndCtrlQClose)
 {
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QTest::keyClick(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(CountColumns(), 45);
-    EXPECT_TRUE(fake_sound::Log().empty());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_Q, Qt::ControlModifier}}) {
+        ASSERT_TRUE(ShowActive(dialog));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(CountColumns(), 45);
+        EXPECT_TRUE(fake_sound::Log().empty());
+        QTest::keyClick(&dialog, key, modifiers);
+        EXPECT_FALSE(dialog.isVisible()) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+}
+
+// F1 presses the Help button: pressed while the computer replies, it opens Help after the
+// reply, as a click would.
+TEST_F(GameDlgInputTest, F1OpensHelpOnceTheRunningCommandIsOver)
+{
+    int smileysWhenHelpOpened = -1;
+    DuringTheReply([&] {
+        QTimer::singleShot(0, [&] {
+            auto* help = qobject_cast<CHelpDlg*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(help);
+            smileysWhenHelpOpened = CountColumns();
+            help->accept();
+        });
+        QTest::keyClick(&dialog, Qt::Key_F1);
+    });
+    QTest::mouseClick(dialog.SmileyCell(9, 1), Qt::LeftButton);
+    EXPECT_EQ(smileysWhenHelpOpened, CountColumns()) << "Help opened inside the reply, or not at all";
+    EXPECT_EQ(Count("cue 245"), 1);
 }
 
 TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)

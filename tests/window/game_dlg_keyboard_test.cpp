@@ -62,6 +62,35 @@ TEST_F(GameDlgKeyboardTest, ArrowsMoveAmongStandingSmileysAndSpaceTakesOne)
     EXPECT_EQ(Focus(), dialog.SmileyCell(column, top));
 }
 
+// Left and Right pass over the columns and cells taken so far, to the nearest standing
+// smiley at the same height or the top of a lower column.
+TEST_F(GameDlgKeyboardTest, LeftAndRightSkipTakenCells)
+{
+    SetUpBoard(9);
+    // Column 8 taken whole, column 7 from height 2 up, column 6 from height 3 up.
+    for (const auto& [column, from] : {std::pair{8, 1}, std::pair{7, 2}, std::pair{6, 3}})
+        for (int h = from; h <= column; ++h)
+            g_board[10 * column + h] = 0;
+    for (int c = 1; c <= 9; ++c)
+        for (int h = 1; h <= c; ++h)
+            dialog.EnableSmiley(10 * c + h, g_board[10 * c + h] == 1);
+    dialog.SmileyCell(9, 5)->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        int column, height;
+    } steps[] = {
+        {Qt::Key_Right, 7, 1},  // over column 8 and the taken top of column 7
+        {Qt::Key_Right, 6, 1},
+        {Qt::Key_Up, 6, 2},
+        {Qt::Key_Left, 7, 1},   // height 2 of column 7 is taken
+        {Qt::Key_Left, 9, 1},   // over column 8 again
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        EXPECT_EQ(Focus(), dialog.SmileyCell(step.column, step.height)) << step.key;
+    }
+}
+
 TEST_F(GameDlgKeyboardTest, CellNamesFollowWhatTheCellsShow)
 {
     QTest::mouseClick(dialog.SmileyCell(3, 2), Qt::LeftButton);

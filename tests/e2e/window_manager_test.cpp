@@ -1,0 +1,99 @@
+// Help and About under real window managers, which order the events of a restore each their
+// own way: minimised and restored again and again, each text scrolls again every time.
+#include <gtest/gtest.h>
+
+#include "board_view.h"
+#include "game_session.h"
+#include "poll.h"
+#include "tool_run.h"
+#include "window_manager.h"
+
+namespace {
+
+using namespace board_view;
+
+constexpr int kCycles = 4;
+
+struct BoxCase {
+    const char* name;
+    QSize size;
+    QRect text;  // the scrolling text in the box's client area
+};
+const BoxCase kHelp{"Help", QSize(405, 293), QRect(2, 25, 401, 224)};
+const BoxCase kAbout{"About", QSize(209, 267), QRect(16, 16, 176, 206)};
+
+struct SessionCase {
+    const char* manager;
+    BoxCase box;
+    int session;  // each a fresh X display, window manager and game
+};
+
+void PrintTo(const SessionCase& c, std::ostream* os) { *os << c.manager << " " << c.box.name << " " << c.session; }
+
+support::ToolRun Xdotool(const QStringList& arguments)
+{
+    return support::RunTool(QStringLiteral("xdotool"), arguments);
+}
+
+class WindowManagerTest : public testing::TestWithParam<SessionCase> {
+protected:
+    // Opens the box and returns its window's id; empty when it did not show.
+    QString OpenBox()
+    {
+        if (QLatin1String(GetParam().box.name) == QLatin1String("Help")) {
+            game.Click(Centre({PxX(1), PxY(1)}));
+        } else {
+            // The window menu from a right click on a mirror; its last item is About.
+            game.Click(Centre(MirrorCell(5, 2)), 3);
+            game.Key("Up");
+            game.Key("Return");
+        }
+        if (game.WaitForWindow(GetParam().box.size, 10s).isEmpty())
+            return {};
+        return game.WindowIdOfSize(GetParam().box.size);
+    }
+
+    // The text's pixels change within the limit: it scrolls.
+    bool Scrolls(const QString& box, const QString& shot)
+    {
+        const QRect text = GetParam().box.text.translated(game.GeometryOf(box).topLeft());
+        const QImage first = game.ScreenshotOf(text, shot + QStringLiteral("-a"));
+        return support::PollUntil([&] { return game.ScreenshotOf(text, shot + QStringLiteral("-b")) != first; }, 3s);
+    }
+
+    CWindowManager manager{QString::fromLatin1(GetParam().manager)};
+    GameSession game;
+};
+
+TEST_P(WindowManagerTest, TextScrollsAgainAfterEveryRestore)
+{
+    ASSERT_TRUE(manager.Start()) << GetParam().manager << " did not take the display";
+    ASSERT_TRUE(game.Start());
+    const QString box = OpenBox();
+    ASSERT_FALSE(box.isEmpty()) << "the box did not open";
+    ASSERT_TRUE(Scrolls(box, QStringLiteral("opened"))) << "the text does not scroll when the box opens";
+    for (int cycle = 1; cycle <= kCycles; ++cycle) {
+        SCOPED_TRACE(cycle);
+        ASSERT_TRUE(Xdotool({"windowminimize", "--sync", box}).ok);
+        ASSERT_TRUE(Xdotool({"windowactivate", "--sync", box}).ok);
+        EXPECT_TRUE(Scrolls(box, QStringLiteral("restored%1").arg(cycle))) << "the text stands still after a restore";
+    }
+}
+
+std::vector<SessionCase> Sessions()
+{
+    std::vector<SessionCase> cases;
+    for (const char* manager : {"xfwm4", "openbox"})
+        for (const BoxCase& box : {kHelp, kAbout})
+            for (int session = 1; session <= 3; ++session)
+                cases.push_back({manager, box, session});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Managers, WindowManagerTest, testing::ValuesIn(Sessions()),
+                         [](const testing::TestParamInfo<SessionCase>& info) {
+                             return std::string(info.param.manager) + info.param.box.name +
+                                    std::to_string(info.param.session);
+                         });
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+// A real window manager on the test's X display, on a D-Bus session of its own (Xfce's
+// xfwm4 reads its settings over D-Bus), from Start until the object goes.
+class CWindowManager {
+public:
+    explicit CWindowManager(QString program) : m_program(std::move(program)) {}
+    ~CWindowManager();
+    CWindowManager(const CWindowManager&) = delete;
+    CWindowManager& operator=(const CWindowManager&) = delete;
+
+    // Starts the bus and the window manager and waits until the manager has taken the screen
+    // (it names itself on the root window); false when it did not.
+    bool Start();
+
+private:
+    bool Managing();
+
+    QString m_program;
+    QProcess m_bus;
+    QProcess m_manager;
+};
