@@ -72,7 +72,9 @@ void ExpectCellsSayWhatTheyShow(const Tree& tree, QPoint origin, const QImage& w
         for (int h = 1; h <= c; ++h) {
             const std::string where = ", column " + std::to_string(c) + ", height " + std::to_string(h);
             const Accessible& smiley = *cells.smileys.at(10 * c + h);
-            const bool focused = Shows(window, SmileyCell(c, h), focusedYellow);
+            // Reached from the keyboard, the focused smiley also shows the focus mark.
+            const bool focused = Shows(window, SmileyCell(c, h), focusedYellow) ||
+                                 ShowsWithFocusMark(window, SmileyCell(c, h), focusedYellow);
             const bool standing = focused || Shows(window, SmileyCell(c, h), yellow);
             ASSERT_TRUE(standing || Shows(window, SmileyCell(c, h), grey)) << where;
             EXPECT_EQ(smiley.role, "push button");

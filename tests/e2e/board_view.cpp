@@ -21,6 +21,24 @@ bool Shows(const QImage& window, QPoint cell, const QImage& picture)
     return window.copy(QRect(cell, picture.size())) == picture;
 }
 
+bool ShowsWithFocusMark(const QImage& window, QPoint cell, const QImage& picture)
+{
+    const QImage shown = window.copy(QRect(cell, picture.size()));
+    QRect marked;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x, y))
+                marked |= QRect(x, y, 1, 1);
+    if (marked.isEmpty() || marked.width() < 3 || marked.height() < 3)
+        return false;
+    const QRect inside = marked.adjusted(1, 1, -1, -1);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x, y))
+                return false;
+    return true;
+}
+
 Board Read(const QImage& window)
 {
     const QImage yellow = Picture("MYIMAGEU"), grey = Picture("MYIMAGEX");

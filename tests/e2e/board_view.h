@@ -18,6 +18,9 @@ inline QPoint Centre(QPoint cell) { return cell + QPoint(12, 12); }
 // A picture of the program's own, as RGB32 pixels.
 QImage Picture(const char* name);
 bool Shows(const QImage& window, QPoint cell, const QImage& picture);
+// The picture with a focus mark on it: it differs from the picture only along the outline of
+// a rectangle inside the cell.
+bool ShowsWithFocusMark(const QImage& window, QPoint cell, const QImage& picture);
 
 struct Board {
     int yellow = 0, grey = 0, white = 0, cyan = 0, other = 0;

@@ -3,10 +3,13 @@
 
 #include "board_view.h"
 #include "game_session.h"
+#include "poll.h"
 
 namespace {
 
 using namespace board_view;
+
+const QSize kHelpSize(405, 293);
 
 class PlayTest : public testing::Test {
 protected:
@@ -52,6 +55,32 @@ TEST_F(PlayTest, MoveTurnsMirrorsCyanAndTheComputerReplies)
     EXPECT_EQ(board.grey, board.cyan);
     EXPECT_EQ(board.yellow, board.white);
     EXPECT_EQ(board.yellow + board.grey, 45);
+}
+
+// A keyboard player sees where each Tab press puts the focus: on the tool buttons, the level
+// buttons and the board of the game window, and on the buttons of Help, opened with F1.
+TEST_F(PlayTest, EachTabPressShowsWhereTheFocusWent)
+{
+    const auto tabs = [this](const std::function<QImage(const QString&)>& shoot, const char* where) {
+        QImage shown = shoot(QStringLiteral("%1-tab0").arg(QLatin1String(where)));
+        for (int press = 1; press <= 8; ++press) {
+            game.Key("Tab");
+            QImage next;
+            EXPECT_TRUE(support::PollUntil(
+                [&] { return (next = shoot(QStringLiteral("%1-tab%2").arg(QLatin1String(where)).arg(press))) != shown; }, 3s))
+                << where << ": Tab press " << press << " changed nothing";
+            shown = next;
+        }
+    };
+    game.SettledScreenshot(QStringLiteral("window-tab0"));
+    tabs([this](const QString& name) { return game.Screenshot(name); }, "window");
+
+    game.Key("F1");
+    const QRect help = game.WaitForWindow(kHelpSize, 10s);
+    ASSERT_FALSE(help.isEmpty()) << "F1 did not open Help";
+    // The row of buttons under the scrolling page.
+    const QRect buttons(help.left(), help.top() + 258, help.width(), help.height() - 258);
+    tabs([&](const QString& name) { return game.ScreenshotOf(buttons, name); }, "help");
 }
 
 // Qt's own options reach Qt: the display named on the command line alone, the window placed
