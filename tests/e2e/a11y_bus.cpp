@@ -5,6 +5,7 @@
 
 #include "poll.h"
 #include "process_stop.h"
+#include "session_bus.h"
 #include "tool_run.h"
 
 namespace {
@@ -24,22 +25,12 @@ AccessibilityBus::~AccessibilityBus()
 
 bool AccessibilityBus::Start()
 {
-    // A session bus of the test's own: the daemon prints its address once it listens.
-    m_bus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_bus.start(QStringLiteral(DBUS_DAEMON), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                              QStringLiteral("--print-address=1")});
-    if (!support::PollUntil([this] { return m_bus.canReadLine() || m_bus.state() == QProcess::NotRunning; }))
-        return false;
-    m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+    m_address = support::StartSessionBus(m_bus);
     if (m_address.isEmpty())
         return false;
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    m_launcher.setProcessEnvironment(environment);
-    m_launcher.setStandardOutputFile(QProcess::nullDevice());
-    m_launcher.setStandardErrorFile(QProcess::nullDevice());
-    m_launcher.start(QStringLiteral(AT_SPI_BUS_LAUNCHER), {QStringLiteral("--launch-immediately")});
+    support::StartOnSessionBus(m_launcher, m_address, QStringLiteral(AT_SPI_BUS_LAUNCHER),
+                               {QStringLiteral("--launch-immediately")});
     if (!m_launcher.waitForStarted(5000))
         return false;
     // Until the launcher owns its name, a program asking for the accessibility bus would
