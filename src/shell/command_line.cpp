@@ -42,6 +42,10 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
     const QString program = QStringLiteral("glimmerjig: ");
     const QString hint = QStringLiteral(" Try 'glimmerjig --help'.\n");
     const ArgumentsForGame own = WithoutQtOptions(QCoreApplication::arguments());
+    if (!own.strMissingValue.isEmpty()) {
+        Print(stderr, program + QStringLiteral("Missing value after '%1'.").arg(own.strMissingValue) + hint);
+        return {false, 2, false};
+    }
     if (!parser.parse(own.arguments)) {
         Print(stderr, program + parser.errorText() + hint);
         return {false, 2, false};

@@ -40,11 +40,10 @@ bool TakesJoinedValue(const QString& name)
 
 ArgumentsForGame WithoutQtOptions(const QStringList& arguments)
 {
-    ArgumentsForGame result{{}, false};
+    ArgumentsForGame result{{}, false, {}};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        // Qt reads its options after "--" too. One that lacks its value Qt leaves in place,
-        // and so the game's parser refuses it.
+        // Qt reads its options after "--" too.
         if (i == 0 || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("--")) {
             result.arguments << argument;
             continue;
@@ -54,8 +53,12 @@ ArgumentsForGame WithoutQtOptions(const QStringList& arguments)
         if (equals > 0 && TakesJoinedValue(name.left(equals)))
             continue;
         const QtOption* option = Find(name);
-        if (option == nullptr || (option->bTakesValue && i + 1 >= arguments.size())) {
+        if (option == nullptr) {
             result.arguments << argument;
+            continue;
+        }
+        if (option->bTakesValue && i + 1 >= arguments.size()) {
+            result.strMissingValue = argument;
             continue;
         }
         if (option->bTakesValue) {

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"UnknownShort", {"-x"}, {}, {}, 2, "^glimmerjig: .*'x'.*--help"},
                     RefusalCase{"UnknownAfterHelp", {"--help", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"Argument", {"board"}, {}, {}, 2, "^glimmerjig: .*'board'.*--help"},
-                    RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: .*'style'.*--help"},
+                    RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: Missing value after '-style'.*--help"},
                     RefusalCase{"UnknownAmongQtOptions", {"-platform", "offscreen", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"NoDisplay", {}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
                     RefusalCase{"NoDisplayAfterSeparator", {"--"}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
