@@ -74,8 +74,10 @@ bool GameSession::Start()
     if (!m_game.waitForStarted(5000))
         return false;
     QStringList found;
-    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 15s))
+    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 15s)) {
+        ScreenshotOf(QRect(), QStringLiteral("no-window"));  // the whole screen, for the report
         return false;
+    }
     m_window = found.first();
     return Xdotool({"windowfocus", "--sync", m_window}).ok;
 }

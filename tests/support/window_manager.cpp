@@ -1,8 +1,11 @@
 #include "window_manager.h"
 
+#include <QFile>
+
 #include "poll.h"
 #include "process_stop.h"
 #include "session_bus.h"
+#include "test_folder.h"
 #include "tool_run.h"
 
 CWindowManager::~CWindowManager()
@@ -17,13 +20,27 @@ bool CWindowManager::Start()
     if (address.isEmpty())
         return false;
 
-    // xfwm4's compositor would only add frames to wait for.
-    const QStringList arguments =
-        m_program == QLatin1String("xfwm4") ? QStringList{QStringLiteral("--compositor=off")} : QStringList{};
-    support::StartOnSessionBus(m_manager, address, m_program, arguments);
+    support::StartOnSessionBus(m_manager, address, m_program, Arguments());
     return m_manager.waitForStarted(5000) &&
            support::PollUntil([this] { return Managing() || m_manager.state() == QProcess::NotRunning; }) &&
            m_manager.state() == QProcess::Running;
+}
+
+QStringList CWindowManager::Arguments() const
+{
+    // xfwm4's compositor and Openbox's animation of a minimise and a restore would only add
+    // frames in which the window is somewhere between.
+    if (m_program == QLatin1String("xfwm4"))
+        return {QStringLiteral("--compositor=off")};
+    if (m_program != QLatin1String("openbox"))
+        return {};
+    const QString config = support::TestFile(QStringLiteral("openbox-rc.xml"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write("<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+                   "<theme><animateIconify>no</animateIconify></theme></openbox_config>\n") < 0)
+        return {};
+    return {QStringLiteral("--config-file"), config};
 }
 
 bool CWindowManager::Managing()

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // A real window manager on the test's X display, on a D-Bus session of its own (Xfce's
 // xfwm4 reads its settings over D-Bus), from Start until the object goes.
@@ -17,6 +18,7 @@ public:
     bool Start();
 
 private:
+    QStringList Arguments() const;
     bool Managing();
 
     QString m_program;
