@@ -22,6 +22,6 @@ callgrind_control -z "$pid" >/dev/null
 sleep "$seconds"
 callgrind_control -d "$pid" >/dev/null
 INNER
-dump=$(ls -t "$out"* | head -1)
+dump="$out.1"  # the dump taken above; the file at exit holds only the shutdown
 callgrind_annotate --inclusive=no "$dump" 2>/dev/null | sed -n '1,40p' | cut -c1-160
 echo "frames: $(callgrind_annotate --inclusive=yes "$dump" 2>/dev/null | grep -m1 'CPictureText::paintEvent' || true)"

@@ -13,17 +13,21 @@ QRect ToQRect(const PixelRect& rect)
 }
 
 // Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
-// its old pixels.
-void ScrollColumnUp(QImage& image, const QRect& column)
+// its old pixels. Given which rows hold ink in the column, rows of the key colour alone that
+// would take the key colour alone are left as they are.
+void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<char>* ink)
 {
     const QRect part = column.intersected(image.rect());
     if (part.isEmpty())
         return;
     const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
+    uchar* const bits = image.bits();
+    const auto stride = static_cast<std::size_t>(image.bytesPerLine());
     for (int y = 0; y + 1 < image.height(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + part.left();
-        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y + 1)) + part.left();
-        std::memcpy(to, from, bytes);
+        if (ink != nullptr && !(*ink)[static_cast<std::size_t>(y)] && !(*ink)[static_cast<std::size_t>(y) + 1])
+            continue;
+        auto* to = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride) + part.left();
+        std::memcpy(to, to + stride / sizeof(QRgb), bytes);
     }
 }
 
@@ -77,7 +81,9 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     if (unknown)
         m_inkRows.assign(static_cast<std::size_t>(H), 0);
     if (!draw.scroll.IsEmpty()) {
-        ScrollColumnUp(*canvas, ToQRect(draw.scroll));
+        // The rows' ink is known for this column unless it has just changed.
+        const bool known = !unknown && !widened && draw.scroll == draw.column;
+        ScrollColumnUp(*canvas, ToQRect(draw.scroll), known ? &m_inkRows : nullptr);
         std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
     }
     FillRow(*canvas, H - 1, KeyColour());

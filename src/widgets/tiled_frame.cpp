@@ -1,5 +1,6 @@
 #include "widgets/tiled_frame.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -79,13 +80,20 @@ const QImage& CTiledFrame::Compose(const QImage* canvas, QSize size, QRgb key, c
         std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
         m_rcComposed = QRect();
     }
+    if (part.isEmpty())
+        return m_imgFrame;
+    // Row by row from the first row's pixels: scanLine() would check for sharing every row.
+    const auto* from = reinterpret_cast<const QRgb*>(canvas->constBits());
+    const auto* tile = reinterpret_cast<const QRgb*>(m_imgTiled.constBits());
+    auto* to = reinterpret_cast<QRgb*>(m_imgFrame.bits());
+    const auto stride = static_cast<std::ptrdiff_t>(m_imgFrame.bytesPerLine() / sizeof(QRgb));
     for (const QRect& rect : region) {
         const QRect piece = rect.intersected(part);
         m_rcComposed |= piece;
-        for (int y = piece.top(); y <= piece.bottom(); ++y)
-            ComposeRow(reinterpret_cast<const QRgb*>(canvas->constScanLine(y)) + piece.left(),
-                       reinterpret_cast<const QRgb*>(m_imgTiled.constScanLine(y)) + piece.left(),
-                       reinterpret_cast<QRgb*>(m_imgFrame.scanLine(y)) + piece.left(), piece.width(), key);
+        for (int y = piece.top(); y <= piece.bottom(); ++y) {
+            const std::ptrdiff_t at = y * stride + piece.left();
+            ComposeRow(from + at, tile + at, to + at, piece.width(), key);
+        }
     }
     return m_imgFrame;
 }
