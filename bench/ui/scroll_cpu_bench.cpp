@@ -8,7 +8,8 @@
 // CPU is user plus system time in percent of one core; wake-ups are voluntary context
 // switches: each is a sleep that ended. Both count every thread of the process, SDL's sound
 // thread included; the no_sound figures leave that thread out and are printed for comparison
-// only. Each case also prints its threads one by one.
+// only. Each case also prints its threads one by one. GLIMMERJIG_BENCH_GAME names another
+// build of the game to measure instead of this one's.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -149,7 +150,8 @@ void ScrollCpu(benchmark::State& state)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
         process.setProcessEnvironment(environment);
-        process.start(QString::fromUtf8(floor ? FLOOR_EXECUTABLE : GLIMMERJIG_EXECUTABLE),
+        const char* game = std::getenv("GLIMMERJIG_BENCH_GAME");
+        process.start(QString::fromUtf8(floor ? FLOOR_EXECUTABLE : game != nullptr ? game : GLIMMERJIG_EXECUTABLE),
                       which == kTiledFloor ? QStringList{QStringLiteral("--tiled")} : QStringList{});
         const QString name = floor ? QStringLiteral("^scroll floor$") : QStringLiteral("^Glimmerjig$");
         const QStringList windows = process.waitForStarted(5000) ? WaitForWindows(process.processId(), name, 1) : QStringList();

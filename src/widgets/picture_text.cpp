@@ -162,8 +162,15 @@ void CPictureText::paintEvent(QPaintEvent* event)
     const QImage& frame = m_frame.Compose(Canvas(), size(), KeyColour(), area, event->region());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& rect : event->region())
-        painter.drawImage(rect, frame, rect);
+    // Qt's raster engine hands a copy of 96 rows or more to its thread pool, whose threads
+    // would then wake with every such frame: bands of 64 rows keep it on this thread.
+    constexpr int kBandRows = 64;
+    for (const QRect& rect : event->region()) {
+        for (int top = rect.top(); top <= rect.bottom(); top += kBandRows) {
+            const QRect band(rect.left(), top, rect.width(), std::min(kBandRows, rect.bottom() + 1 - top));
+            painter.drawImage(band, frame, band);
+        }
+    }
 }
 
 const QImage& CPictureText::Picture(std::string_view name)
