@@ -5,7 +5,8 @@
 // rows whose ink moved (bench_ui_scroll_floor --tiled). All in one run on the X display the
 // benchmark runs under:
 //   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bench/ui/bench_ui_scroll_cpu
-// CPU is user plus system time in percent of one core; wake-ups are voluntary context
+// CPU is time on a processor (/proc/PID/task/TID/schedstat, in nanoseconds, where the
+// stat file counts whole clock ticks) in percent of one core; wake-ups are voluntary context
 // switches: each is a sleep that ended. Both count every thread of the process, SDL's sound
 // thread included; the no_sound figures leave that thread out and are printed for comparison
 // only. Each case also prints its threads one by one. GLIMMERJIG_BENCH_GAME names another
@@ -20,9 +21,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -31,8 +30,8 @@ enum Case { kIdle, kHelp, kAbout, kFloor, kTiledFloor, kIdleAfterCues };
 const char* const kCaseNames[] = {"idle", "Help", "About", "scroll() floor", "tiled floor", "idle after cues"};
 
 struct Usage {
-    long cpuTicks = 0;  // user plus system time
-    long wakes = 0;     // voluntary context switches
+    long long cpuNs = 0;  // time on a processor, from the scheduler's own clock
+    long wakes = 0;       // voluntary context switches
 };
 
 // A thread's usage, by its id, with its name.
@@ -56,48 +55,28 @@ QString Xdotool(const QStringList& arguments)
     return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
 }
 
-// utime and stime of a /proc stat line: the 12th and 13th fields after the command name,
-// which ends at the last ')'.
-long CpuTicksOf(const std::string& stat)
-{
-    const auto close = stat.rfind(')');
-    if (close == std::string::npos)
-        return -1;
-    std::istringstream rest(stat.substr(close + 2));
-    std::string field;
-    long utime = 0, stime = 0;
-    for (int i = 1; i <= 13 && rest >> field; ++i) {
-        if (i == 12)
-            utime = std::atol(field.c_str());
-        if (i == 13)
-            stime = std::atol(field.c_str());
-    }
-    return rest ? utime + stime : -1;
-}
-
 Threads ThreadsOf(qint64 pid)
 {
     Threads threads;
     const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
     for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const std::string path = (tasks + "/" + task + "/").toStdString();
-        std::ifstream statFile(path + "stat"), statusFile(path + "status"), commFile(path + "comm");
-        const std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+        std::ifstream schedFile(path + "schedstat"), statusFile(path + "status"), commFile(path + "comm");
         ThreadUsage thread;
         std::getline(commFile, thread.name);
-        thread.usage.cpuTicks = CpuTicksOf(stat);
+        if (!(schedFile >> thread.usage.cpuNs))
+            continue;  // the thread has ended
         for (std::string line; std::getline(statusFile, line);)
             if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
                 thread.usage.wakes = std::atol(line.substr(line.find(':') + 1).c_str());
-        if (thread.usage.cpuTicks >= 0)  // else the thread has ended
-            threads[task.toStdString()] = thread;
+        threads[task.toStdString()] = thread;
     }
     return threads;
 }
 
-double Percent(long ticks)
+double Percent(long long ns)
 {
-    return 100.0 * static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK)) / kSeconds;
+    return 100.0 * static_cast<double>(ns) / 1e9 / kSeconds;
 }
 
 bool IsSoundThread(const std::string& name)
@@ -177,23 +156,23 @@ void ScrollCpu(benchmark::State& state)
             // A thread that started meanwhile counts from zero.
             const auto earlier = before.find(tid);
             const Usage base = earlier != before.end() ? earlier->second.usage : Usage{};
-            const Usage used{thread.usage.cpuTicks - base.cpuTicks, thread.usage.wakes - base.wakes};
-            all.cpuTicks += used.cpuTicks;
+            const Usage used{thread.usage.cpuNs - base.cpuNs, thread.usage.wakes - base.wakes};
+            all.cpuNs += used.cpuNs;
             all.wakes += used.wakes;
             if (!IsSoundThread(thread.name)) {
-                noSound.cpuTicks += used.cpuTicks;
+                noSound.cpuNs += used.cpuNs;
                 noSound.wakes += used.wakes;
             }
             char line[160];
             std::snprintf(line, sizeof line, "  %-16s %-16s %6.2f %% %8.1f wake-ups/s\n", kCaseNames[which],
-                          thread.name.c_str(), Percent(used.cpuTicks), static_cast<double>(used.wakes) / kSeconds);
+                          thread.name.c_str(), Percent(used.cpuNs), static_cast<double>(used.wakes) / kSeconds);
             result.threads += line;
         }
-        result.cpu = Percent(all.cpuTicks);
+        result.cpu = Percent(all.cpuNs);
         result.wakes = static_cast<double>(all.wakes) / kSeconds;
         state.counters["cpu_percent_of_core"] = result.cpu;
         state.counters["wakeups_per_s"] = result.wakes;
-        state.counters["no_sound_cpu_percent"] = Percent(noSound.cpuTicks);
+        state.counters["no_sound_cpu_percent"] = Percent(noSound.cpuNs);
         state.counters["no_sound_wakeups_per_s"] = static_cast<double>(noSound.wakes) / kSeconds;
     }
 }

@@ -2,6 +2,7 @@
 // and reveals one more row of the line or picture emerging at the bottom edge.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "widgets/picture_text.h"
 
@@ -15,7 +16,8 @@ QRect ToQRect(const PixelRect& rect)
 // Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
 // its old pixels. Given which rows hold ink in the column, rows of the key colour alone that
 // would take the key colour alone are left as they are.
-void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<char>* ink)
+template <typename Span>
+void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<Span>* ink)
 {
     const QRect part = column.intersected(image.rect());
     if (part.isEmpty())
@@ -24,7 +26,8 @@ void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<char>*
     uchar* const bits = image.bits();
     const auto stride = static_cast<std::size_t>(image.bytesPerLine());
     for (int y = 0; y + 1 < image.height(); ++y) {
-        if (ink != nullptr && !(*ink)[static_cast<std::size_t>(y)] && !(*ink)[static_cast<std::size_t>(y) + 1])
+        if (ink != nullptr && (*ink)[static_cast<std::size_t>(y)].IsEmpty() &&
+            (*ink)[static_cast<std::size_t>(y) + 1].IsEmpty())
             continue;
         auto* to = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride) + part.left();
         std::memcpy(to, to + stride / sizeof(QRgb), bytes);
@@ -55,10 +58,18 @@ void CPictureText::FindInk(int top, int bottom)
 {
     const QRgb key = KeyColour();
     const QRect column = m_rcArea.intersected(m_bmpCanvas.rect());
+    const auto isInk = [key](QRgb pixel) { return pixel != key; };
     for (int y = std::max(top, 0); y < std::min(bottom, m_bmpCanvas.height()); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y)) + column.left();
-        m_inkRows[static_cast<std::size_t>(y)] =
-            std::any_of(row, row + column.width(), [key](QRgb pixel) { return pixel != key; });
+        const auto* end = row + column.width();
+        const auto* first = std::find_if(row, end, isInk);
+        InkSpan& span = m_inkRows[static_cast<std::size_t>(y)];
+        span = {};
+        if (first == end)
+            continue;
+        const auto last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), isInk);
+        span.left = column.left() + static_cast<int>(first - row);
+        span.right = column.left() + static_cast<int>(last.base() - row);
     }
 }
 
@@ -67,7 +78,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     if (draw.freshCanvas) {
         m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
         m_bmpCanvas.fill(KeyColour());
-        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), 0);
+        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), InkSpan{});
     }
     const QRect column = ToQRect(draw.column);
     const bool widened = column != m_rcArea;
@@ -79,7 +90,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     // Ticks given to a still view scroll it on: its rows are learnt first.
     const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
     if (unknown)
-        m_inkRows.assign(static_cast<std::size_t>(H), 0);
+        m_inkRows.assign(static_cast<std::size_t>(H), InkSpan{});
     if (!draw.scroll.IsEmpty()) {
         // The rows' ink is known for this column unless it has just changed.
         const bool known = !unknown && !widened && draw.scroll == draw.column;
@@ -87,7 +98,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
         std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
     }
     FillRow(*canvas, H - 1, KeyColour());
-    m_inkRows.back() = 0;
+    m_inkRows.back() = InkSpan{};
     QRect drawn;
     if (draw.reveal == TickDraw::Reveal::kText) {
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
