@@ -2,9 +2,9 @@
 // and reveals one more row of the line or picture emerging at the bottom edge.
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "widgets/picture_text.h"
+#include "widgets/pixel_rows.h"
 
 namespace {
 
@@ -58,18 +58,10 @@ void CPictureText::FindInk(int top, int bottom)
 {
     const QRgb key = KeyColour();
     const QRect column = m_rcArea.intersected(m_bmpCanvas.rect());
-    const auto isInk = [key](QRgb pixel) { return pixel != key; };
     for (int y = std::max(top, 0); y < std::min(bottom, m_bmpCanvas.height()); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y)) + column.left();
-        const auto* end = row + column.width();
-        const auto* first = std::find_if(row, end, isInk);
-        InkSpan& span = m_inkRows[static_cast<std::size_t>(y)];
-        span = {};
-        if (first == end)
-            continue;
-        const auto last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), isInk);
-        span.left = column.left() + static_cast<int>(first - row);
-        span.right = column.left() + static_cast<int>(last.base() - row);
+        const PixelSpan ink = SpanOtherThan(row, column.width(), key);
+        m_inkRows[static_cast<std::size_t>(y)] = {column.left() + ink.left, column.left() + ink.right};
     }
 }
 

@@ -1,33 +1,9 @@
 #include "widgets/tiled_frame.h"
 
+#include "widgets/pixel_rows.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
-
-namespace {
-
-using Pixels4 = std::uint32_t __attribute__((vector_size(16)));
-
-// to[x] is canvas[x], or tile[x] where canvas[x] is the key colour; four pixels a step,
-// without a branch, since this runs for every pixel a frame repaints.
-void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb key)
-{
-    static_assert(sizeof(QRgb) == sizeof(std::uint32_t));
-    const Pixels4 keys = Pixels4{} + key;
-    int x = 0;
-    for (; x + 4 <= count; x += 4) {
-        Pixels4 from, under;
-        std::memcpy(&from, canvas + x, sizeof from);
-        std::memcpy(&under, tile + x, sizeof under);
-        const auto isKey = reinterpret_cast<Pixels4>(from == keys);
-        const Pixels4 pixels = (under & isKey) | (from & ~isKey);
-        std::memcpy(to + x, &pixels, sizeof pixels);
-    }
-    for (; x < count; ++x)
-        to[x] = canvas[x] != key ? canvas[x] : tile[x];
-}
-
-}  // namespace
 
 void CTiledFrame::SetTile(const QImage& tile)
 {
