@@ -41,15 +41,21 @@ void FillRow(QImage& image, int y, QRgb colour)
 }
 
 // Copies the pixels of from, its top-left corner at rect's, into the part of rect that both
-// to and from have; the rest of to is left as it is.
-void CopyRows(const QImage& from, QImage& to, const QRect& rect)
+// to and from have; the rest of to is left as it is. Rows that already hold those pixels are
+// left alone; changed(y) is called for each row of to that it altered.
+template <typename Changed>
+void CopyRows(const QImage& from, QImage& to, const QRect& rect, Changed changed)
 {
     const QRect part = rect.intersected(to.rect()).intersected(QRect(rect.topLeft(), from.size()));
     const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
-    for (int y = part.top(); y <= part.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left(),
-                    reinterpret_cast<const QRgb*>(from.constScanLine(y - rect.top())) + (part.left() - rect.left()),
-                    bytes);
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left();
+        const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(y - rect.top())) + (part.left() - rect.left());
+        if (std::memcmp(row, source, bytes) == 0)
+            continue;
+        std::memcpy(row, source, bytes);
+        changed(y);
+    }
 }
 
 }  // namespace
@@ -91,20 +97,19 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     }
     FillRow(*canvas, H - 1, KeyColour());
     m_inkRows.back() = InkSpan{};
-    QRect drawn;
+    // Most revealed rows were revealed a tick ago and scrolled into place since: only the
+    // rows a copy alters have their ink measured again.
+    const auto measure = [this](int y) { FindInk(y, y + 1); };
     if (draw.reveal == TickDraw::Reveal::kText) {
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
         // line as drawn once, on the key colour, into a strip as wide as the column.
-        drawn = ToQRect(draw.revealed);
-        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn);
+        const QRect drawn = ToQRect(draw.revealed);
+        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn, measure);
     } else if (draw.reveal == TickDraw::Reveal::kPicture) {
         const QImage& picture = Picture(draw.picture);
-        drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);
-        CopyRows(picture, *canvas, drawn);
+        CopyRows(picture, *canvas, QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows), measure);
     }
     if (widened || unknown)
         FindInk(0, H);
-    else if (!drawn.isEmpty())
-        FindInk(drawn.top(), drawn.top() + drawn.height());
     return draw.freshCanvas;
 }

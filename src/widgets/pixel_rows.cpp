@@ -15,12 +15,6 @@ Pixels4 Load(const QRgb* pixels)
     return four;
 }
 
-bool AllEqual(Pixels4 four, Pixels4 keys)
-{
-    const auto same = reinterpret_cast<Pixels4>(four == keys);
-    return (same[0] & same[1] & same[2] & same[3]) != 0;
-}
-
 }  // namespace
 
 void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb key)
@@ -39,17 +33,23 @@ void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb 
 
 PixelSpan SpanOtherThan(const QRgb* row, int count, QRgb key)
 {
-    const Pixels4 keys = Pixels4{} + key;
+    // Two pixels a word: a word of the key colour alone XORs to zero.
+    const std::uint64_t keys = (std::uint64_t{key} << 32) | key;
+    const auto keyPair = [row, keys](int x) {
+        std::uint64_t pair;
+        std::memcpy(&pair, row + x, sizeof pair);
+        return (pair ^ keys) == 0;
+    };
     int left = 0;
-    while (left + 4 <= count && AllEqual(Load(row + left), keys))
-        left += 4;
+    while (left + 2 <= count && keyPair(left))
+        left += 2;
     while (left < count && row[left] == key)
         ++left;
     if (left == count)
         return {count, count};
     int right = count;
-    while (right - 4 >= left && AllEqual(Load(row + right - 4), keys))
-        right -= 4;
+    while (right - 2 >= left && keyPair(right - 2))
+        right -= 2;
     while (row[right - 1] == key)
         --right;
     return {left, right};

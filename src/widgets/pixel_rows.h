@@ -3,9 +3,9 @@
 #include <QRgb>
 
 // Loops over rows of 32-bit pixels that run for every pixel a frame repaints or a tick
-// reveals, four pixels a step without a branch.
+// reveals, several pixels a step.
 
-// to[x] is canvas[x], or tile[x] where canvas[x] is the key colour.
+// to[x] is canvas[x], or tile[x] where canvas[x] is the key colour; without a branch.
 void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb key);
 
 // The pixels of row[0, count) from the first to the last other than key, as [left, right);
