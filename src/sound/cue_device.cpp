@@ -106,6 +106,14 @@ bool CueDevice::IsPlaying()
     return samples_ != nullptr;
 }
 
+bool CueDevice::IsLooping()
+{
+    if (!IsOpen())
+        return false;
+    DeviceLock lock(id_);
+    return samples_ != nullptr && loop_;
+}
+
 CueTimes CueDevice::Times()
 {
     if (!IsOpen())

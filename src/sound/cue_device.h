@@ -43,6 +43,7 @@ public:
     bool IsFinished();
     // Something is being copied to the device: a loop, or a one-shot not yet finished.
     bool IsPlaying();
+    bool IsLooping();
     CueTimes Times();
 
 private:

@@ -54,6 +54,9 @@ struct Player {
 Player::Player()
     : idleClose([this] {
           std::lock_guard lock(mutex);
+          // Only the next cue ends the loop, and it arms the close again.
+          if (device.IsLooping())
+              return true;
           if (device.IsPlaying())
               return false;
           device.Close();
