@@ -106,14 +106,24 @@ bool DeviceWrites(std::size_t count)
     return support::PollUntil([count] { return DeviceOutputSize() >= count; });
 }
 
+bool DeviceWritesWhole(std::size_t from, const std::vector<std::uint8_t>& samples, std::size_t after,
+                       std::vector<std::uint8_t>* output)
+{
+    std::vector<std::uint8_t> written;
+    const bool whole = support::PollUntil([&] {
+        written = WrittenSince(from);
+        const std::size_t at = Find(written, samples);
+        return at < written.size() && written.size() - at - samples.size() >= after;
+    });
+    if (output != nullptr)
+        *output = std::move(written);
+    return whole;
+}
+
 std::vector<std::uint8_t> DeviceOutputSince(std::size_t from, const std::vector<std::uint8_t>& last)
 {
     std::vector<std::uint8_t> output;
-    support::PollUntil([&] {
-        output = WrittenSince(from);
-        const std::size_t at = Find(output, last);
-        return at < output.size() && output.size() - at - last.size() >= 4 * kBufferBytes;
-    });
+    DeviceWritesWhole(from, last, 4 * kBufferBytes, &output);
     return output;
 }
 

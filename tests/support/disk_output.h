@@ -34,6 +34,11 @@ std::size_t DeviceOutputSize();
 // Waits until the driver has written count bytes in all; false at the deadline.
 bool DeviceWrites(std::size_t count);
 
+// Waits until samples stand whole in what the driver wrote since from, with after bytes
+// written after them; false at the deadline. output, if given, receives what was written.
+bool DeviceWritesWhole(std::size_t from, const std::vector<std::uint8_t>& samples, std::size_t after,
+                       std::vector<std::uint8_t>* output = nullptr);
+
 // The output the driver has written since from, once the samples of the cue played last
 // stand in it whole with a few buffers after them: the driver's clock runs a little slow, so
 // a cue's tail may still be on its way when the call that played it returns. What is there

@@ -31,7 +31,7 @@ TEST(HelpCueTest, TheLoopPlaysWhileHelpIsOpenAndTheClickStopsItAtOnceWhenItClose
     std::size_t stoppedAt = 0;
     RunHelp(game, [&](CHelpDlg& help) {
         wasOpen = help.isVisible();
-        ASSERT_TRUE(DeviceWrites(before + loop.size() + kLoopBufferBytes)) << "the loop stalled";
+        ASSERT_TRUE(DeviceWritesWhole(before, loop, kLoopBufferBytes)) << "the loop stalled";
         stoppedAt = DeviceOutputSize() - before;
         HelpButton(help, control_name::kOk)->click();
     });
