@@ -1,8 +1,8 @@
 // What a cue costs in time and in wake-ups on SDL's dummy driver, which plays in real time:
 //   SDL_AUDIODRIVER=dummy build/bench/sound/sound_cue_bench
-// first_sample_ms: from the call of PlayCue to the audio callback copying the cue's first
-//   sample, with the device closed by idleness before (from_idle) or while the loop plays
-//   (after_loop: that is also how long the loop plays on once the next cue is played).
+// Time: from the call of PlayCue to the audio callback copying the cue's first sample, with
+//   the device closed by idleness before (FromIdle, a click or the loop) or while the loop plays
+//   (AfterLoop: that is also how long the loop plays on once the next cue is played).
 // audio_wakes_per_s: context switches of SDL's audio threads over two seconds while the loop
 //   plays; idle_wakes_per_s: those of every thread but the benchmark's own, two seconds after
 //   a click, over five seconds.
@@ -65,12 +65,14 @@ bool Played()
     return g_bSound;
 }
 
+// Arg: the cue, 244 (a click) or 245 (the loop, which a click then ends).
 void BM_FirstSampleFromIdle(benchmark::State& state)
 {
     if (!Played()) {
         state.SkipWithError("no audio device");
         return;
     }
+    const int cue = static_cast<int>(state.range(0));
     long stillOpen = 0;
     double worst = 0;
     for (auto _ : state) {
@@ -79,14 +81,18 @@ void BM_FirstSampleFromIdle(benchmark::State& state)
             std::this_thread::sleep_for(10ms);
         stillOpen += ContextSwitches("SDLAudio") >= 0;
         const auto call = Clock::now();
-        PlayCue(244);
+        PlayCue(cue);
+        while (LatestCueTimes().first == Clock::time_point{} && Clock::now() < call + 1s)
+            std::this_thread::sleep_for(1ms);
         worst = std::max(worst, Ms(LatestCueTimes().first - call));
         state.SetIterationTime(Ms(LatestCueTimes().first - call) / 1000.0);
+        if (cue == 245)
+            PlayCue(244);
     }
     state.counters["device_still_open"] = static_cast<double>(stillOpen);
     state.counters["worst_ms"] = worst;
 }
-BENCHMARK(BM_FirstSampleFromIdle)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstSampleFromIdle)->Arg(244)->Arg(245)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_FirstSampleAfterLoop(benchmark::State& state)
 {
