@@ -1,4 +1,5 @@
-// Start-up of the game window against a bare Qt dialog of the same size, each in a fresh
+// Start-up of the game window against a bare Qt dialog of the same size, and against that
+// dialog with one line of text (the floor for any window that shows text), each in a fresh
 // process on the X display the benchmark runs under, from the launch of the process to the
 // window's first paint, and resident memory at that moment:
 //   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bench/ui/bench_ui_startup
@@ -20,13 +21,13 @@ struct Totals {
     int runs = 0;
 };
 
-Totals g_totals[2];  // bare, game
+Totals g_totals[3];  // by StartUpWindow
+const char* const kChildNames[] = {"--child=bare", "--child=text", "--child=game"};
 const char* g_self = nullptr;
 
 void StartUp(benchmark::State& state)
 {
-    const bool game = state.range(0) == 1;
-    Totals& totals = g_totals[game];
+    Totals& totals = g_totals[state.range(0)];
     for (auto _ : state) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -34,7 +35,7 @@ void StartUp(benchmark::State& state)
         child.setProcessEnvironment(environment);
         const auto launch = std::chrono::steady_clock::now().time_since_epoch();
         child.start(QString::fromLocal8Bit(g_self),
-                    {game ? QStringLiteral("--child=game") : QStringLiteral("--child=bare"),
+                    {QString::fromLatin1(kChildNames[state.range(0)]),
                      QString::number(std::chrono::duration_cast<std::chrono::nanoseconds>(launch).count())});
         double launchMs = 0, mainMs = 0;
         long residentKb = 0;
@@ -52,18 +53,21 @@ void StartUp(benchmark::State& state)
     state.counters["main_to_paint_ms"] = totals.mainMs / totals.runs;
     state.counters["resident_MB"] = totals.residentKb / totals.runs / 1024.0;
 }
-BENCHMARK(StartUp)->ArgName("game")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(StartUp)->ArgName("bare0_text1_game2")->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 void PrintRatios()
 {
-    const Totals& bare = g_totals[0];
-    const Totals& game = g_totals[1];
-    if (bare.runs == 0 || game.runs == 0)
-        return;
-    std::printf("game / bare dialog: launch to first paint %.2f, main to first paint %.2f, resident memory %.2f\n",
-                (game.launchMs / game.runs) / (bare.launchMs / bare.runs),
-                (game.mainMs / game.runs) / (bare.mainMs / bare.runs),
-                (game.residentKb / game.runs) / (bare.residentKb / bare.runs));
+    const Totals& game = g_totals[2];
+    for (int floor : {0, 1}) {
+        const Totals& bare = g_totals[floor];
+        if (bare.runs == 0 || game.runs == 0)
+            continue;
+        std::printf("game / %s: launch to first paint %.2f, main to first paint %.2f, resident memory %.2f\n",
+                    floor == 0 ? "bare dialog" : "dialog with a line of text",
+                    (game.launchMs / game.runs) / (bare.launchMs / bare.runs),
+                    (game.mainMs / game.runs) / (bare.mainMs / bare.runs),
+                    (game.residentKb / game.runs) / (bare.residentKb / bare.runs));
+    }
 }
 
 }  // namespace
@@ -72,7 +76,10 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strncmp(argv[1], "--child=", 8) == 0) {
         const std::chrono::steady_clock::time_point launch{std::chrono::nanoseconds(std::atoll(argv[2]))};
-        return RunStartUpChild(argc, argv, std::strcmp(argv[1] + 8, "game") == 0, launch);
+        for (int window : {0, 1, 2})
+            if (std::strcmp(argv[1], kChildNames[window]) == 0)
+                return RunStartUpChild(argc, argv, static_cast<StartUpWindow>(window), launch);
+        return 2;
     }
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "Needs a display: run it under xvfb-run.\n");

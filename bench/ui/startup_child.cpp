@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -59,19 +60,21 @@ double Ms(Clock::duration d)
 
 }  // namespace
 
-int RunStartUpChild(int argc, char** argv, bool game, Clock::time_point launch)
+int RunStartUpChild(int argc, char** argv, StartUpWindow window, Clock::time_point launch)
 {
     const Clock::time_point start = Clock::now();
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     std::unique_ptr<QDialog> dialog;
-    if (game) {
+    if (window == StartUpWindow::kGame) {
         ApplyClassicLook(app);
         SetWaitFunction(WaitInEventLoop);
         dialog = std::make_unique<CGameDlg>();
     } else {
         dialog = std::make_unique<QDialog>();
         dialog->setFixedSize(317, 271);
+        if (window == StartUpWindow::kText)
+            new QLabel(QStringLiteral("Glimmerjig"), dialog.get());
     }
     FirstPaint watch(*dialog);
     dialog->exec();

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kRate = 48000;
-constexpr Uint16 kFrames = 240;  // 5 ms a callback: small latency, exact in milliseconds
 
 class DeviceLock {
 public:
@@ -28,7 +27,7 @@ CueDevice::~CueDevice()
     Close();
 }
 
-bool CueDevice::Open(std::string& error)
+bool CueDevice::Open(Uint16 frames, std::string& error)
 {
     if (IsOpen())
         return true;
@@ -44,7 +43,7 @@ bool CueDevice::Open(std::string& error)
     wanted.freq = kRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 2;
-    wanted.samples = kFrames;
+    wanted.samples = frames;
     wanted.callback = Callback;
     wanted.userdata = this;
     id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_, 0);
@@ -93,8 +92,26 @@ void CueDevice::Stop()
 
 bool CueDevice::IsFinished()
 {
+    if (!IsOpen())
+        return true;
     DeviceLock lock(id_);
     return finished_;
+}
+
+bool CueDevice::IsPlaying()
+{
+    if (!IsOpen())
+        return false;
+    DeviceLock lock(id_);
+    return samples_ != nullptr;
+}
+
+bool CueDevice::IsLooping()
+{
+    if (!IsOpen())
+        return false;
+    DeviceLock lock(id_);
+    return samples_ != nullptr && loop_;
 }
 
 CueTimes CueDevice::Times()

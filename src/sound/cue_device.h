@@ -10,7 +10,9 @@
 #include <vector>
 
 // The one SDL audio device, in one fixed format, playing at most one sound at a time from
-// its callback. Everything the callback reads is changed under the device lock.
+// its callback. Everything the callback reads is changed under the device lock. The period
+// (frames per callback) is chosen at each Open: SDL's audio thread wakes once per period for
+// as long as the device is open, paused or not, so only a closed device lets it sleep.
 class CueDevice {
 public:
     CueDevice() = default;
@@ -22,12 +24,14 @@ public:
     // `error`. SDL audio stays initialised for the program's life: shutting it down joins
     // its device-watching thread, which can take 100 ms, and a later Open only needs to
     // open the device again.
-    bool Open(std::string& error);
+    bool Open(Uint16 frames, std::string& error);
     void Close();
     bool IsOpen() const { return id_ != 0; }
     // The device was open and has since been lost.
     bool IsLost() const;
     const SDL_AudioSpec& Format() const { return format_; }
+    // Frames per callback of the open device.
+    Uint16 Frames() const { return format_.samples; }
 
     // Replaces whatever plays by `samples` (in the device's Format()), which must outlive the
     // playback. Returns the time it was handed over.
@@ -35,8 +39,11 @@ public:
                                                 bool loop);
     // Silences the device from its next callback on.
     void Stop();
-    // A one-shot sound has been copied to its last byte.
+    // A one-shot sound has been copied to its last byte; true too for a closed device.
     bool IsFinished();
+    // Something is being copied to the device: a loop, or a one-shot not yet finished.
+    bool IsPlaying();
+    bool IsLooping();
     CueTimes Times();
 
 private:

@@ -5,11 +5,13 @@
 #include "base/fatal_error.h"
 #include "sound/cue_bank.h"
 #include "sound/cue_device.h"
+#include "sound/deferred_action.h"
 #include "base/wait.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -22,13 +24,46 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kGrace = std::chrono::milliseconds(5);
 constexpr auto kPollStep = std::chrono::milliseconds(1);
 
+// Frames per callback. One-shot cues pace the game, so their device calls back every 5 ms
+// and a cue's first sample follows PlayCue within a period. The loop plays on in the
+// background for as long as Help is open: a period of 21 ms wakes the audio thread 47 times
+// a second instead of 200, and the cue that ends the loop replaces it at the next callback,
+// within that period.
+constexpr Uint16 kCueFrames = 240;
+constexpr Uint16 kLoopFrames = 1024;
+// How long the device stays open after its last sound: the cues of one move and its pauses
+// share it, and an idle game closes it, so that SDL's audio thread ends instead of waking
+// once a period to write silence.
+constexpr auto kIdleClose = std::chrono::seconds(1);
+
 struct Player {
+    Player();
+
     // Declared first, destroyed last: the device's callback may read the cues until it is
     // closed.
     std::unique_ptr<CueBank> bank;
     CueDevice device;
     bool failureReported = false;
+    // Held by each use of the device, never across a wait: the idle close runs on a thread
+    // of its own, and a wait lets events run that may play another cue.
+    std::mutex mutex;
+    // Destroyed first: its thread may still use the device.
+    DeferredAction idleClose;
 };
+
+Player::Player()
+    : idleClose([this] {
+          std::lock_guard lock(mutex);
+          // Only the next cue ends the loop, and it arms the close again.
+          if (device.IsLooping())
+              return true;
+          if (device.IsPlaying())
+              return false;
+          device.Close();
+          return true;
+      })
+{
+}
 
 Player& ThePlayer()
 {
@@ -43,14 +78,17 @@ void GiveUp(Player& player)
     g_bSound = false;
 }
 
-bool EnsureDevice(Player& player)
+// A device open with the given period; a one-shot also takes the loop's open device, and
+// ends the loop at its next callback.
+bool EnsureDevice(Player& player, Uint16 frames)
 {
-    if (player.device.IsLost())
+    if (player.device.IsLost() || (player.device.IsOpen() && frames == kLoopFrames &&
+                                   player.device.Frames() != kLoopFrames))
         player.device.Close();
     if (player.device.IsOpen())
         return true;
     std::string error;
-    if (!player.device.Open(error)) {
+    if (!player.device.Open(frames, error)) {
         if (!player.failureReported)
             std::fprintf(stderr, "Glimmerjig: sound is off: %s\n", error.c_str());
         player.failureReported = true;
@@ -72,13 +110,21 @@ Clock::duration Length(const std::vector<std::uint8_t>& samples, const SDL_Audio
 // when the device has been lost meanwhile.
 bool WaitForEnd(Player& player, Clock::time_point deadline)
 {
+    const auto finished = [&player] {
+        std::lock_guard lock(player.mutex);
+        return player.device.IsFinished();
+    };
+    const auto lost = [&player] {
+        std::lock_guard lock(player.mutex);
+        return player.device.IsLost();
+    };
     WaitUntil(deadline);
-    while (!player.device.IsFinished() && Clock::now() < deadline + kGrace) {
-        if (player.device.IsLost())
+    while (!finished() && Clock::now() < deadline + kGrace) {
+        if (lost())
             return false;
         WaitUntil(std::min(Clock::now() + kPollStep, deadline + kGrace));
     }
-    return !player.device.IsLost();
+    return !lost();
 }
 
 }  // namespace
@@ -88,10 +134,12 @@ void PlayCue(int id)
     if (!g_bSound)
         return;
     Player& player = ThePlayer();
+    std::unique_lock lock(player.mutex);
     player.device.Stop();
     if (id < kCueWin || id > kCueLoss)
         FatalError("Sound ?");
-    if (!EnsureDevice(player)) {
+    const bool loop = id == kCueLoop;
+    if (!EnsureDevice(player, loop ? kLoopFrames : kCueFrames)) {
         GiveUp(player);
         return;
     }
@@ -100,10 +148,14 @@ void PlayCue(int id)
         GiveUp(player);
         return;
     }
-    const bool loop = id == kCueLoop;
     const auto start = player.device.Start(*samples, loop);
-    if (!loop && !WaitForEnd(player, start + Length(*samples, player.device.Format())))
-        GiveUp(player);
+    const auto end = start + Length(*samples, player.device.Format());
+    player.idleClose.Arm(kIdleClose);
+    lock.unlock();
+    if (loop || WaitForEnd(player, end))
+        return;
+    lock.lock();
+    GiveUp(player);
 }
 
 void Pause(int n)
@@ -115,5 +167,7 @@ void Pause(int n)
 
 CueTimes LatestCueTimes()
 {
-    return ThePlayer().device.Times();
+    Player& player = ThePlayer();
+    std::lock_guard lock(player.mutex);
+    return player.device.Times();
 }

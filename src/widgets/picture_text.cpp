@@ -149,17 +149,25 @@ void CPictureText::RunTicks(int count)
         update();
         return;
     }
+    // One rectangle per run of rows with ink before or after, as wide as that ink.
     QRegion changed;
-    const int rows = static_cast<int>(m_inkRows.size());
-    for (int y = 0; y < rows;) {
-        if (!m_inkBefore[y] && !m_inkRows[y]) {
+    const auto rows = m_inkRows.size();
+    for (std::size_t y = 0; y < rows;) {
+        if (m_inkBefore[y].IsEmpty() && m_inkRows[y].IsEmpty()) {
             ++y;
             continue;
         }
-        const int top = y;
-        while (y < rows && (m_inkBefore[y] || m_inkRows[y]))
-            ++y;
-        changed += QRect(m_rcArea.left(), top, m_rcArea.width(), y - top);
+        const std::size_t top = y;
+        int left = INT_MAX, right = INT_MIN;
+        for (; y < rows && !(m_inkBefore[y].IsEmpty() && m_inkRows[y].IsEmpty()); ++y) {
+            for (const InkSpan& span : {m_inkBefore[y], m_inkRows[y]}) {
+                if (!span.IsEmpty()) {
+                    left = std::min(left, span.left);
+                    right = std::max(right, span.right);
+                }
+            }
+        }
+        changed += QRect(left, static_cast<int>(top), right - left, static_cast<int>(y - top));
     }
     update(changed);
 }
@@ -183,8 +191,15 @@ void CPictureText::paintEvent(QPaintEvent* event)
     const QImage& frame = m_frame.Compose(Canvas(), size(), KeyColour(), area, event->region());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& rect : event->region())
-        painter.drawImage(rect, frame, rect);
+    // Qt's raster engine hands a copy of 96 rows or more to its thread pool, whose threads
+    // would then wake with every such frame: bands of 64 rows keep it on this thread.
+    constexpr int kBandRows = 64;
+    for (const QRect& rect : event->region()) {
+        for (int top = rect.top(); top <= rect.bottom(); top += kBandRows) {
+            const QRect band(rect.left(), top, rect.width(), std::min(kBandRows, rect.bottom() + 1 - top));
+            painter.drawImage(band, frame, band);
+        }
+    }
 }
 
 const QImage& CPictureText::Picture(std::string_view name)

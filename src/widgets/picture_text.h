@@ -82,7 +82,7 @@ private:
     QImage* Canvas();
     // Applies one tick to the canvas; true when it made a fresh one.
     bool ApplyTick(const TickDraw& draw);
-    // Notes which of rows top..bottom-1 hold anything but the key colour in the column.
+    // Notes where rows top..bottom-1 hold anything but the key colour in the column.
     void FindInk(int top, int bottom);
     void DrawStillView();
     // The named picture as RGB32 pixels; a null image when there is none.
@@ -102,8 +102,14 @@ private:
 
     CLineStrip m_strip;  // the line emerging
     QRect m_rcArea;       // the column of the latest tick
-    // Per canvas row: it holds something other than the key colour inside the column. A
-    // frame repaints only the rows that did before it or do after it.
-    std::vector<char> m_inkRows;
-    std::vector<char> m_inkBefore;
+    // Per canvas row: the pixels from its first to its last other than the key colour inside
+    // the column, [left, right); empty when it has none. A frame repaints only where rows held
+    // such ink before it or hold it after it.
+    struct InkSpan {
+        int left = 0;
+        int right = 0;
+        bool IsEmpty() const { return left >= right; }
+    };
+    std::vector<InkSpan> m_inkRows;
+    std::vector<InkSpan> m_inkBefore;
 };

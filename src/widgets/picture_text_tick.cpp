@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "widgets/picture_text.h"
+#include "widgets/pixel_rows.h"
 
 namespace {
 
@@ -13,17 +14,23 @@ QRect ToQRect(const PixelRect& rect)
 }
 
 // Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
-// its old pixels.
-void ScrollColumnUp(QImage& image, const QRect& column)
+// its old pixels. Given which rows hold ink in the column, rows of the key colour alone that
+// would take the key colour alone are left as they are.
+template <typename Span>
+void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<Span>* ink)
 {
     const QRect part = column.intersected(image.rect());
     if (part.isEmpty())
         return;
     const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
+    uchar* const bits = image.bits();
+    const auto stride = static_cast<std::size_t>(image.bytesPerLine());
     for (int y = 0; y + 1 < image.height(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + part.left();
-        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y + 1)) + part.left();
-        std::memcpy(to, from, bytes);
+        if (ink != nullptr && (*ink)[static_cast<std::size_t>(y)].IsEmpty() &&
+            (*ink)[static_cast<std::size_t>(y) + 1].IsEmpty())
+            continue;
+        auto* to = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride) + part.left();
+        std::memcpy(to, to + stride / sizeof(QRgb), bytes);
     }
 }
 
@@ -34,15 +41,21 @@ void FillRow(QImage& image, int y, QRgb colour)
 }
 
 // Copies the pixels of from, its top-left corner at rect's, into the part of rect that both
-// to and from have; the rest of to is left as it is.
-void CopyRows(const QImage& from, QImage& to, const QRect& rect)
+// to and from have; the rest of to is left as it is. Rows that already hold those pixels are
+// left alone; changed(y) is called for each row of to that it altered.
+template <typename Changed>
+void CopyRows(const QImage& from, QImage& to, const QRect& rect, Changed changed)
 {
     const QRect part = rect.intersected(to.rect()).intersected(QRect(rect.topLeft(), from.size()));
     const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
-    for (int y = part.top(); y <= part.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left(),
-                    reinterpret_cast<const QRgb*>(from.constScanLine(y - rect.top())) + (part.left() - rect.left()),
-                    bytes);
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(to.scanLine(y)) + part.left();
+        const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(y - rect.top())) + (part.left() - rect.left());
+        if (std::memcmp(row, source, bytes) == 0)
+            continue;
+        std::memcpy(row, source, bytes);
+        changed(y);
+    }
 }
 
 }  // namespace
@@ -53,8 +66,8 @@ void CPictureText::FindInk(int top, int bottom)
     const QRect column = m_rcArea.intersected(m_bmpCanvas.rect());
     for (int y = std::max(top, 0); y < std::min(bottom, m_bmpCanvas.height()); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(m_bmpCanvas.constScanLine(y)) + column.left();
-        m_inkRows[static_cast<std::size_t>(y)] =
-            std::any_of(row, row + column.width(), [key](QRgb pixel) { return pixel != key; });
+        const PixelSpan ink = SpanOtherThan(row, column.width(), key);
+        m_inkRows[static_cast<std::size_t>(y)] = {column.left() + ink.left, column.left() + ink.right};
     }
 }
 
@@ -63,7 +76,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     if (draw.freshCanvas) {
         m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
         m_bmpCanvas.fill(KeyColour());
-        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), 0);
+        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), InkSpan{});
     }
     const QRect column = ToQRect(draw.column);
     const bool widened = column != m_rcArea;
@@ -75,27 +88,28 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     // Ticks given to a still view scroll it on: its rows are learnt first.
     const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
     if (unknown)
-        m_inkRows.assign(static_cast<std::size_t>(H), 0);
+        m_inkRows.assign(static_cast<std::size_t>(H), InkSpan{});
     if (!draw.scroll.IsEmpty()) {
-        ScrollColumnUp(*canvas, ToQRect(draw.scroll));
+        // The rows' ink is known for this column unless it has just changed.
+        const bool known = !unknown && !widened && draw.scroll == draw.column;
+        ScrollColumnUp(*canvas, ToQRect(draw.scroll), known ? &m_inkRows : nullptr);
         std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
     }
     FillRow(*canvas, H - 1, KeyColour());
-    m_inkRows.back() = 0;
-    QRect drawn;
+    m_inkRows.back() = InkSpan{};
+    // Most revealed rows were revealed a tick ago and scrolled into place since: only the
+    // rows a copy alters have their ink measured again.
+    const auto measure = [this](int y) { FindInk(y, y + 1); };
     if (draw.reveal == TickDraw::Reveal::kText) {
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
         // line as drawn once, on the key colour, into a strip as wide as the column.
-        drawn = ToQRect(draw.revealed);
-        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn);
+        const QRect drawn = ToQRect(draw.revealed);
+        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn, measure);
     } else if (draw.reveal == TickDraw::Reveal::kPicture) {
         const QImage& picture = Picture(draw.picture);
-        drawn = QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows);
-        CopyRows(picture, *canvas, drawn);
+        CopyRows(picture, *canvas, QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows), measure);
     }
     if (widened || unknown)
         FindInk(0, H);
-    else if (!drawn.isEmpty())
-        FindInk(drawn.top(), drawn.top() + drawn.height());
     return draw.freshCanvas;
 }

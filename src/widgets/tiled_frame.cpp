@@ -1,5 +1,8 @@
 #include "widgets/tiled_frame.h"
 
+#include "widgets/pixel_rows.h"
+
+#include <cstddef>
 #include <cstring>
 
 void CTiledFrame::SetTile(const QImage& tile)
@@ -53,15 +56,19 @@ const QImage& CTiledFrame::Compose(const QImage* canvas, QSize size, QRgb key, c
         std::memcpy(m_imgFrame.bits(), m_imgTiled.constBits(), static_cast<std::size_t>(m_imgFrame.sizeInBytes()));
         m_rcComposed = QRect();
     }
+    if (part.isEmpty())
+        return m_imgFrame;
+    // Row by row from the first row's pixels: scanLine() would check for sharing every row.
+    const auto* from = reinterpret_cast<const QRgb*>(canvas->constBits());
+    const auto* tile = reinterpret_cast<const QRgb*>(m_imgTiled.constBits());
+    auto* to = reinterpret_cast<QRgb*>(m_imgFrame.bits());
+    const auto stride = static_cast<std::ptrdiff_t>(m_imgFrame.bytesPerLine() / sizeof(QRgb));
     for (const QRect& rect : region) {
         const QRect piece = rect.intersected(part);
         m_rcComposed |= piece;
         for (int y = piece.top(); y <= piece.bottom(); ++y) {
-            const auto* from = reinterpret_cast<const QRgb*>(canvas->constScanLine(y));
-            const auto* tile = reinterpret_cast<const QRgb*>(m_imgTiled.constScanLine(y));
-            auto* to = reinterpret_cast<QRgb*>(m_imgFrame.scanLine(y));
-            for (int x = piece.left(); x <= piece.right(); ++x)
-                to[x] = from[x] != key ? from[x] : tile[x];
+            const std::ptrdiff_t at = y * stride + piece.left();
+            ComposeRow(from + at, tile + at, to + at, piece.width(), key);
         }
     }
     return m_imgFrame;

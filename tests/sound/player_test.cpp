@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -56,6 +59,19 @@ Clock::duration CueLength(int id)
 double Ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// SDL's audio threads in this process: one while the device is open, paused or not.
+int AudioThreads()
+{
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        count += name.rfind("SDLAudio", 0) == 0;
+    }
+    return count;
 }
 
 TEST(Pause, WaitsThousandOverNMillisecondsThroughTheWaitFunction)
@@ -152,6 +168,26 @@ TEST(PlayCue, LoopRunsInTheBackgroundUntilACueGetsPastTheSwitch)
     PlayCue(244);
     EXPECT_GT(LatestCueTimes().start, loopStart);
     EXPECT_NE(LatestCueTimes().first, Clock::time_point{});
+}
+
+TEST(PlayCue, IdleDeviceClosesSoNoThreadWakesAndTheNextCueOpensItAgain)
+{
+    g_bSound = true;
+    PlayCue(244);
+    ASSERT_TRUE(g_bSound);
+    EXPECT_TRUE(support::PollUntil([] { return AudioThreads() == 0; })) << "an idle device stays open";
+
+    PlayCue(245);
+    EXPECT_EQ(AudioThreads(), 1);
+    support::LetIntervalPass(std::chrono::ceil<milliseconds>(CueLength(245)));  // past the idle delay
+    EXPECT_EQ(AudioThreads(), 1) << "the loop was cut off";
+    EXPECT_EQ(LatestCueTimes().last, Clock::time_point{});
+
+    const auto click = Clock::now();
+    PlayCue(244);
+    EXPECT_GT(LatestCueTimes().first, click);
+    EXPECT_TRUE(support::PollUntil([] { return AudioThreads() == 0; })) << "the device stays open after the loop";
+    g_bSound = true;
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cstdlib>
+#include <fcntl.h>
+#include <mutex>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "assets/cues.h"
@@ -39,8 +43,45 @@ namespace {
 
 const std::string& DiskAudioFile()
 {
-    static const std::string file = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".raw";
+    static const std::string file = "/tmp/glimmerjig-disk-" + std::to_string(::getpid()) + ".fifo";
     return file;
+}
+
+// Everything the driver has written, across every time the device was opened: the driver
+// truncates a regular file at each open, so it writes into a pipe that this collects.
+struct Written {
+    std::mutex mutex;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Never destroyed: the collecting thread may still read while the program exits.
+Written& TheWritten()
+{
+    static Written* const written = new Written;
+    return *written;
+}
+
+// Runs for the program's life: each open of the device finds it waiting in open().
+void CollectWritten()
+{
+    std::vector<std::uint8_t> buffer(1 << 16);
+    for (;;) {
+        const int pipe = ::open(DiskAudioFile().c_str(), O_RDONLY);
+        if (pipe < 0)
+            return;
+        for (ssize_t n; (n = ::read(pipe, buffer.data(), buffer.size())) > 0;) {
+            std::lock_guard lock(TheWritten().mutex);
+            TheWritten().bytes.insert(TheWritten().bytes.end(), buffer.begin(), buffer.begin() + n);
+        }
+        ::close(pipe);
+    }
+}
+
+std::vector<std::uint8_t> WrittenSince(std::size_t from)
+{
+    std::lock_guard lock(TheWritten().mutex);
+    const auto& all = TheWritten().bytes;
+    return {all.begin() + static_cast<long>(std::min(from, all.size())), all.end()};
 }
 
 }  // namespace
@@ -49,30 +90,47 @@ void UseDiskAudio()
 {
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", DiskAudioFile().c_str(), 1);
+    ::mkfifo(DiskAudioFile().c_str(), 0600);
+    std::thread(CollectWritten).detach();
     std::atexit([] { std::remove(DiskAudioFile().c_str()); });
 }
 
 std::size_t DeviceOutputSize()
 {
-    return ReadFile(DiskAudioFile()).size();
+    std::lock_guard lock(TheWritten().mutex);
+    return TheWritten().bytes.size();
+}
+
+bool DeviceWrites(std::size_t count)
+{
+    return support::PollUntil([count] { return DeviceOutputSize() >= count; });
+}
+
+bool DeviceWritesWhole(std::size_t from, const std::vector<std::uint8_t>& samples, std::size_t after,
+                       std::vector<std::uint8_t>* output)
+{
+    std::vector<std::uint8_t> written;
+    const bool whole = support::PollUntil([&] {
+        written = WrittenSince(from);
+        const std::size_t at = Find(written, samples);
+        return at < written.size() && written.size() - at - samples.size() >= after;
+    });
+    if (output != nullptr)
+        *output = std::move(written);
+    return whole;
 }
 
 std::vector<std::uint8_t> DeviceOutputSince(std::size_t from, const std::vector<std::uint8_t>& last)
 {
     std::vector<std::uint8_t> output;
-    support::PollUntil([&] {
-        const auto all = ReadFile(DiskAudioFile());
-        output.assign(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
-        const std::size_t at = Find(output, last);
-        return at < output.size() && output.size() - at - last.size() >= 4 * kBufferBytes;
-    });
+    DeviceWritesWhole(from, last, 4 * kBufferBytes, &output);
     return output;
 }
 
 testing::AssertionResult LoopStoppedAtOnceByTheClick(const std::vector<std::uint8_t>& output,
                                                      const std::vector<std::uint8_t>& loop,
                                                      const std::vector<std::uint8_t>& click,
-                                                     std::size_t& played)
+                                                     std::size_t stoppedAt, std::size_t& end)
 {
     const std::size_t start = Find(output, loop);
     if (loop.empty() || start == output.size())
@@ -80,11 +138,13 @@ testing::AssertionResult LoopStoppedAtOnceByTheClick(const std::vector<std::uint
     const std::size_t clickAt = Find(output, click, start);
     if (clickAt == output.size())
         return testing::AssertionFailure() << "no click after the loop";
-    std::size_t end = start;
+    end = start;
     while (end < clickAt && output[end] == loop[(end - start) % loop.size()])
         ++end;
-    played = end - start;
-    if (clickAt - end > 2 * kBufferBytes || !Silent(output, end, clickAt))
+    if (end > stoppedAt + kStopBytes)
+        return testing::AssertionFailure() << "the loop played on for " << end - stoppedAt
+                                           << " bytes after the cue that stops it";
+    if (clickAt - end > kStopBytes || !Silent(output, end, clickAt))
         return testing::AssertionFailure() << "the loop was not stopped at once: " << clickAt - end
                                            << " bytes between its end and the click";
     if (!Silent(output, clickAt + click.size(), output.size()))
