@@ -25,11 +25,17 @@ trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 commit=$(git rev-parse HEAD)
 # Clones and builds one copy of the sources at the path given; prints the game's .deb's path.
+# The build's log goes to <path>.log; its summary (and, when it fails, its end) to stderr.
 build_clone() {
   git clone -q "$PWD" "$1" &&
     git -C "$1" checkout -q --detach "$commit" &&
-    git diff --binary HEAD | git -C "$1" apply --allow-empty &&
-    bash "$1/scripts/package.sh" | tail -n 1
+    git diff --binary HEAD | git -C "$1" apply --allow-empty || return 1
+  if ! bash "$1/scripts/package.sh" >"$1.out" 2>"$1.log"; then
+    tail -n 60 "$1.log" >&2
+    return 1
+  fi
+  grep -E '^(dpkg-buildpackage: info: source version|dpkg-source: info: building|dpkg-deb: building)|tests passed' "$1.log" >&2
+  tail -n 1 "$1.out"
 }
 
 echo "== Build the packages twice from $commit"
