@@ -1,13 +1,14 @@
-# A release is written in one place: the top entry of packaging/changelog. Its version becomes
-# the project's version and its date the release date of the AppStream metadata.
+# A release is written in one place: the top entry of debian/changelog. Its upstream version
+# (without epoch and Debian revision) becomes the project's version, and its date the release
+# date of the AppStream metadata.
 # Sets GLIMMERJIG_RELEASE_VERSION (1.2.3) and GLIMMERJIG_RELEASE_DATE (YYYY-MM-DD).
 function(glimmerjig_read_release changelog)
   file(STRINGS ${changelog} lines)
   list(GET lines 0 heading)
-  if(NOT heading MATCHES "^glimmerjig \\(([0-9]+(\\.[0-9]+)*)\\) ")
+  if(NOT heading MATCHES "^glimmerjig \\(([0-9]+:)?([0-9]+(\\.[0-9]+)*)(-[0-9A-Za-z.+~]+)?\\) ")
     message(FATAL_ERROR "${changelog}: the top line names no numeric version: ${heading}")
   endif()
-  set(GLIMMERJIG_RELEASE_VERSION ${CMAKE_MATCH_1} PARENT_SCOPE)
+  set(GLIMMERJIG_RELEASE_VERSION ${CMAKE_MATCH_2} PARENT_SCOPE)
 
   # The entry's closing line: " -- NAME <ADDRESS>  Mon, 07 Dec 2026 12:00:00 +0000".
   list(FILTER lines INCLUDE REGEX "^ -- ")
@@ -28,4 +29,4 @@ function(glimmerjig_read_release changelog)
   set(GLIMMERJIG_RELEASE_DATE ${year}-${month}-${day} PARENT_SCOPE)
 endfunction()
 
-glimmerjig_read_release(${CMAKE_CURRENT_LIST_DIR}/changelog)
+glimmerjig_read_release(${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)

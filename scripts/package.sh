@@ -1,35 +1,37 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the project's own install rules, in its own build folder
-# (build-pkg: release build, prefix /usr, no tests), with Debian's hardening flags. Prints the
-# path of the package.
+# Builds the Debian source and binary packages with dpkg-buildpackage, from the tracked files of
+# this work tree (uncommitted changes included, untracked files not), in build-pkg/: the orig
+# tarball, the .dsc, the .changes, the game's .deb and its -dbgsym package. Prints the path of
+# the game's .deb. Extra arguments go to dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck skips the
+# tests.
 #
-# A clean build of one commit gives the same bytes wherever and whenever it runs: every time
-# in the package and in the compiled-in resources is SOURCE_DATE_EPOCH (the last commit's time,
-# or the changelog's top entry outside a git work tree, unless the caller sets it), compilers
-# map this folder to "." so no build path reaches the binary, and CPack writes the files sorted
-# and owned by root. Folders CPack makes, and the archive's members, take their modes from the
-# umask: it is fixed here, as dpkg-buildpackage fixes it.
+# The orig tarball is `git archive` of the work tree, without debian/, as a commit dated like
+# HEAD, so that the same sources give the same tarball; debian/ comes beside it as the Debian
+# part of the source package. Every time in the package is SOURCE_DATE_EPOCH, which
+# dpkg-buildpackage takes from the changelog's top entry; debhelper builds outside any
+# absolute path that reaches the game (dpkg-buildflags map the source folder to ".").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 umask 022
 
-bash scripts/setup.sh test
+bash scripts/setup.sh test >&2
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  if [ -e .git ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-  else
-    SOURCE_DATE_EPOCH=$(date -d "$(sed -n '/^ -- /{s/^ -- .*>  //p;q}' packaging/changelog)" +%s)
-  fi
+if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  echo "package.sh: not a git work tree; run dpkg-buildpackage in an unpacked source instead" >&2
+  exit 1
 fi
-export SOURCE_DATE_EPOCH
+version=$(dpkg-parsechangelog -S Version)
+upstream=${version#*:}
+upstream=${upstream%-*}
+arch=$(dpkg-architecture -q DEB_HOST_ARCH)
 
-export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=+all"
-# Given on every run, so that a changed flag reaches a build folder configured before.
-cmake -S . -B build-pkg -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-  -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build build-pkg -j"$(nproc)" --target glimmerjig documents
-(cd build-pkg && cpack -G DEB >/dev/null)
-ls "$PWD"/build-pkg/glimmerjig_*.deb
+rm -rf build-pkg
+mkdir build-pkg
+date=$(git log -1 --format=%cI)
+snapshot=$(GIT_AUTHOR_DATE=$date GIT_COMMITTER_DATE=$date git stash create)
+git archive --format=tar --prefix="glimmerjig-$upstream/" "${snapshot:-HEAD}" -- . ':!debian' |
+  xz -6 -T1 >"build-pkg/glimmerjig_$upstream.orig.tar.xz"
+tar -xf "build-pkg/glimmerjig_$upstream.orig.tar.xz" -C build-pkg
+git archive --format=tar --prefix="glimmerjig-$upstream/" "${snapshot:-HEAD}" debian | tar -xf - -C build-pkg
+(cd "build-pkg/glimmerjig-$upstream" && dpkg-buildpackage -us -uc -j"$(nproc)" "$@") >&2
+ls "$PWD/build-pkg/glimmerjig_${version#*:}_$arch.deb"

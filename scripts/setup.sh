@@ -13,14 +13,14 @@ PLAY_PACKAGES=(
   fonts-liberation xdg-utils
 )
 TEST_PACKAGES=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   xfwm4 openbox
   weston
   dbus at-spi2-core python3-pyatspi
-  dpkg-dev file lintian desktop-file-utils appstream diffoscope-minimal
+  dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
 )
 
 case "${1:-}" in
@@ -41,6 +41,6 @@ if ((${#missing[@]})); then
   sudo_cmd=()
   if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, builds and checks the Debian package
-# (installs, starts and purges it), builds and runs the whole suite again with
-# AddressSanitizer and UndefinedBehaviorSanitizer, then runs each fuzz target for a minute.
+# Installs what is missing, builds, runs every test, builds and checks the Debian packages
+# (installs them, runs their autopkgtest and purges them), builds and runs the whole suite again
+# with AddressSanitizer and UndefinedBehaviorSanitizer, then runs each fuzz target for a minute.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,8 +19,8 @@ run_suite() {
 echo "== Build and test"
 run_suite build
 
-echo "== Debian package: build, check, install, start, purge"
-bash tests/package/package_test.sh build
+echo "== Debian packages: build twice, check, install, autopkgtest, purge"
+bash tests/package/package_test.sh
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -2,11 +2,11 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QRadioButton>
 
+#include "assets/game_icon.h"
 #include "widgets/cell_button.h"
 #include "widgets/dialog_units.h"
 #include "widgets/dialog_keys.h"
@@ -23,8 +23,8 @@ CGameDlg::CGameDlg(SoundOutput sound, LaunchFunction launch)
       m_boxCommands(this, sound, launch, [this] { CloseAfterCommand(); })
 {
     CreateControls();
-    // Icon 128, the 32 x 32 face with a transparent surround.
-    setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
+    // Icon 128, the 32 x 32 face with a transparent surround, among the other sizes of its set.
+    setWindowIcon(GameIcon());
     ConnectCommands();
     TrackMotion();
     m_controls.m_help->setFocus();

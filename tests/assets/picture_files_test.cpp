@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -12,6 +15,8 @@
 #include "picture_catalogue.h"
 
 namespace {
+
+constexpr std::array<int, 7> kIconSizes = {16, 22, 32, 48, 64, 128, 256};
 
 QImage Load(std::string_view name)
 {
@@ -185,7 +190,7 @@ TEST(FacePictures, PicturesThatShowTheSameThingAreTheSame)
 TEST(IconPictures, WindowIconIsAYellowFaceOnTransparency)
 {
     const QImage bitmap = Load("ICON128");
-    QImage icon(QStringLiteral(":/icons/128.png"));
+    QImage icon(QStringLiteral(":/hicolor/32x32/apps/io.glimmerjig.Glimmerjig.png"));
     ASSERT_FALSE(icon.isNull());
     icon = icon.convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(icon.size(), QSize(32, 32));
@@ -204,12 +209,16 @@ TEST(IconPictures, WindowIconIsAYellowFaceOnTransparency)
     }
 }
 
+QString DesktopIconPath(const QString& size, const QString& suffix)
+{
+    return QStringLiteral(GLIMMERJIG_SOURCE_DIR "/packaging/icons/hicolor/%1/apps/io.glimmerjig.Glimmerjig.%2")
+        .arg(size, suffix);
+}
+
 TEST(IconPictures, DesktopIconsComeInEverySize)
 {
-    for (int size : {16, 22, 32, 48, 64, 128, 256}) {
-        const QString path = QStringLiteral(GLIMMERJIG_SOURCE_DIR
-                                            "/packaging/icons/hicolor/%1x%1/apps/glimmerjig.png")
-                                 .arg(size);
+    for (int size : kIconSizes) {
+        const QString path = DesktopIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png"));
         const QImage icon = QImage(path).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(icon.size(), QSize(size, size)) << path.toStdString();
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
@@ -219,5 +228,23 @@ TEST(IconPictures, DesktopIconsComeInEverySize)
         EXPECT_GT(cheek.red(), 200) << size;
         EXPECT_GT(cheek.green(), 180) << size;
         EXPECT_LT(cheek.blue(), 80) << size;
+    }
+}
+
+// Drawn by a real SVG renderer, the scalable icon is icon 128 pixel for pixel, and at every
+// multiple of its 32 pixels the PNG icon of that size: square pixels, no blur.
+TEST(IconPictures, ScalableIconIsThePixelArtAtAnySize)
+{
+    QSvgRenderer svg(DesktopIconPath(QStringLiteral("scalable"), QStringLiteral("svg")));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.defaultSize(), QSize(32, 32));
+    for (int size : {32, 64, 128, 256}) {
+        QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        svg.render(&painter);
+        painter.end();
+        const QString png = DesktopIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png"));
+        EXPECT_EQ(drawn, QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied)) << size;
     }
 }

@@ -62,7 +62,11 @@ QImage FindWindow(const QImage& screen)
         for (int x = 0; x + smiley.width() <= screen.width(); ++x) {
             if (screen.pixel(x, y) != first || !Shows(screen, {x, y}, smiley))
                 continue;
+            // The window's icon in a title bar may be the same face: the bottom of the column
+            // must show one too.
             const QPoint origin = QPoint(x, y) - SmileyCell(9, 9);
+            if (!Shows(screen, origin + SmileyCell(9, 1), smiley))
+                continue;
             return screen.copy(origin.x(), origin.y(), kClientWidth, kClientHeight);
         }
     }

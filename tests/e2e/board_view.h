@@ -35,7 +35,8 @@ Board Read(const QImage& window);
 testing::AssertionResult IsStartBoard(const QImage& window);
 
 // The client area of the game window somewhere on a screen, found by its top-left smiley
-// (column 9, height 9, the first smiley in reading order); a null image when no smiley shows.
+// (column 9, height 9, the first smiley in reading order) with one at the bottom of that
+// column; a null image when none shows.
 QImage FindWindow(const QImage& screen);
 
 }  // namespace board_view

@@ -28,6 +28,11 @@ TEST_F(LayoutTest, WindowIsFixedAtTheConvertedTemplateSize)
     ASSERT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
+    // Among the desktop icon set, every size of which the window system gets as drawn.
+    std::set<int> sizes;
+    for (const QSize& size : dialog.windowIcon().availableSizes())
+        sizes.insert(size.width());
+    EXPECT_EQ(sizes, (std::set<int>{16, 22, 32, 48, 64, 128, 256}));
 }
 
 TEST_F(LayoutTest, EveryCellStandsAtItsPositionUnderItsName)

@@ -1,52 +1,49 @@
 #include "desktop_icon.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <algorithm>
+#include <cstdio>
 
-QImage DesktopIcon(int size)
+#include "faces.h"
+#include "picture_set.h"
+
+Canvas DesktopIcon(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double s = size;
-    const double rim = std::max(1.0, s / 20.0);
-    const QRectF face(rim / 2, rim / 2, s - rim, s - rim);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 232, 0));
-    painter.drawEllipse(face);
-
-    // Shadow on the lower right: the face minus the same disc moved up and left.
-    QPainterPath shade;
-    shade.addEllipse(face);
-    QPainterPath lit;
-    lit.addEllipse(face.translated(-s / 11, -s / 11));
-    painter.setBrush(QColor(214, 168, 0));
-    painter.drawPath(shade.subtracted(lit));
-
-    painter.setPen(QPen(QColor(40, 30, 0), rim));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(face);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(20, 20, 20));
-    const double eye_w = std::max(1.5, s * 0.09);
-    const double eye_h = std::max(2.5, s * 0.19);
-    painter.drawEllipse(QRectF(s * 0.33 - eye_w / 2, s * 0.26, eye_w, eye_h));
-    painter.drawEllipse(QRectF(s * 0.67 - eye_w / 2, s * 0.26, eye_w, eye_h));
-
-    QPen mouth(QColor(20, 20, 20), std::max(1.2, s * 0.075));
-    mouth.setCapStyle(Qt::RoundCap);
-    painter.setPen(mouth);
-    const QRectF arc(s * 0.22, s * 0.18, s * 0.56, s * 0.56);
-    painter.drawArc(arc, -20 * 16, -140 * 16);
-
-    if (size >= 32) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 220));
-        painter.drawEllipse(QRectF(s * 0.2, s * 0.14, s * 0.12, s * 0.08));
+    const Canvas art = IconPicture().canvas;
+    Canvas icon(size, size, kMagenta);
+    if (size % art.width() != 0) {
+        DrawFace(icon, 0, 0, size, kYellowFace, Mood::kHappy);
+        return icon;
     }
-    return image;
+    const int scale = size / art.width();
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            icon.FillRect(x * scale, y * scale, scale, scale, art.at(x, y));
+    return icon;
+}
+
+std::string ScalableIcon()
+{
+    const Canvas art = IconPicture().canvas;
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      std::to_string(art.width()) + "\" height=\"" + std::to_string(art.height()) +
+                      "\" viewBox=\"0 0 " + std::to_string(art.width()) + " " +
+                      std::to_string(art.height()) + "\" shape-rendering=\"crispEdges\">\n";
+    for (int y = 0; y < art.height(); ++y) {
+        for (int x = 0; x < art.width();) {
+            const Ink ink = art.at(x, y);
+            int end = x + 1;
+            while (end < art.width() && art.at(end, y) == ink)
+                ++end;
+            if (ink != kMagenta) {
+                const Rgb& c = kPalette[ink];
+                char fill[8];
+                std::snprintf(fill, sizeof fill, "#%02x%02x%02x", c.r, c.g, c.b);
+                svg += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                       "\" width=\"" + std::to_string(end - x) + "\" height=\"1\" fill=\"" + fill +
+                       "\"/>\n";
+            }
+            x = end;
+        }
+    }
+    return svg + "</svg>\n";
 }

@@ -1,6 +1,7 @@
 // make_pictures <output-root> [--sheet <file.png>]
-// Draws every picture of the game and writes <root>/resources/bitmaps/NAME.bmp, the window
-// icon <root>/resources/icons/128.png and the desktop icons under <root>/packaging/icons.
+// Draws every picture of the game and writes <root>/resources/bitmaps/NAME.bmp and the icons,
+// PNG and SVG, under <root>/packaging/icons, named by the application id; the PNG icons are
+// also the window's.
 // The same program always writes the same bytes.
 #include <QImage>
 #include <filesystem>
@@ -41,15 +42,17 @@ bool WriteAll(const fs::path& root, const std::vector<Picture>& pictures)
         if (!WriteBytes(bitmaps / (p.name + ".bmp"), EncodeBmp(p.canvas)))
             return false;
     }
-    if (!SavePng(ToImage(IconPicture().canvas, true), root / "resources" / "icons" / "128.png"))
-        return false;
+    const fs::path hicolor = root / "packaging" / "icons" / "hicolor";
+    const std::string icon = "io.glimmerjig.Glimmerjig";
     for (int size : kDesktopIconSizes) {
         const std::string dir = std::to_string(size) + "x" + std::to_string(size);
-        if (!SavePng(DesktopIcon(size),
-                     root / "packaging" / "icons" / "hicolor" / dir / "apps" / "glimmerjig.png"))
+        if (!SavePng(ToImage(DesktopIcon(size), true), hicolor / dir / "apps" / (icon + ".png")))
             return false;
     }
-    return true;
+    const std::string svg = ScalableIcon();
+    fs::create_directories(hicolor / "scalable" / "apps");
+    return WriteBytes(hicolor / "scalable" / "apps" / (icon + ".svg"),
+                      std::vector<std::uint8_t>(svg.begin(), svg.end()));
 }
 
 }  // namespace
