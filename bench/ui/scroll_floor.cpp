@@ -39,52 +39,69 @@ QImage TextImage(QImage::Format format, QColor background)
     return image;
 }
 
-class ScrollingImage : public QWidget {
+// A page-sized widget whose content moves up at the pages' pace: each wake of a one-frame
+// timer catches up with the clock, and the subclass shows the rows scrolled so far.
+class ScrollingFloor : public QWidget {
 public:
-    ScrollingImage()
+    ScrollingFloor()
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setWindowTitle(QStringLiteral("scroll floor"));
         resize(kWidth, kHeight);
-        m_image = TextImage(QImage::Format_RGB32, Qt::white);
         m_clock.start();
         m_timer.start(kFrameMs, Qt::PreciseTimer, this);
     }
 
 protected:
+    // Shows the content moved on from before rows to m_scrolled rows.
+    virtual void Advance(int before) = 0;
+
     void timerEvent(QTimerEvent*) override
     {
         const int due = static_cast<int>(m_clock.elapsed() * kPixelsPerSecond / 1000) - m_scrolled;
         if (due <= 0)
             return;
+        const int before = m_scrolled;
         m_scrolled += due;
-        scroll(0, -due);
+        Advance(before);
     }
+
+    // The rows of rect from the looping image, as far scrolled as the widget is.
+    void DrawRows(QPainter& painter, const QRect& rect, const QImage& image) const
+    {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            painter.drawImage(QPoint(rect.left(), y), image,
+                              QRect(rect.left(), (m_scrolled + y) % image.height(), rect.width(), 1));
+    }
+
+    int m_scrolled = 0;
+
+private:
+    QBasicTimer m_timer;
+    QElapsedTimer m_clock;
+};
+
+class ScrollingImage : public ScrollingFloor {
+public:
+    ScrollingImage() : m_image(TextImage(QImage::Format_RGB32, Qt::white)) {}
+
+protected:
+    void Advance(int before) override { scroll(0, before - m_scrolled); }
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        for (const QRect& rect : event->region()) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                painter.drawImage(QPoint(rect.left(), y), m_image,
-                                  QRect(rect.left(), (m_scrolled + y) % m_image.height(), rect.width(), 1));
-        }
+        for (const QRect& rect : event->region())
+            DrawRows(painter, rect, m_image);
     }
 
 private:
     QImage m_image;
-    QBasicTimer m_timer;
-    QElapsedTimer m_clock;
-    int m_scrolled = 0;
 };
 
-class TiledText : public QWidget {
+class TiledText : public ScrollingFloor {
 public:
-    TiledText()
+    TiledText() : m_text(TextImage(QImage::Format_ARGB32_Premultiplied, Qt::transparent))
     {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setWindowTitle(QStringLiteral("scroll floor"));
-        resize(kWidth, kHeight);
-        m_text = TextImage(QImage::Format_ARGB32_Premultiplied, Qt::transparent);
         QImage tile(8, 8, QImage::Format_RGB32);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
@@ -94,18 +111,11 @@ public:
             const auto* row = reinterpret_cast<const QRgb*>(m_text.constScanLine(y));
             m_ink.push_back(std::any_of(row, row + kWidth, [](QRgb pixel) { return qAlpha(pixel) != 0; }));
         }
-        m_clock.start();
-        m_timer.start(kFrameMs, Qt::PreciseTimer, this);
     }
 
 protected:
-    void timerEvent(QTimerEvent*) override
+    void Advance(int before) override
     {
-        const int due = static_cast<int>(m_clock.elapsed() * kPixelsPerSecond / 1000) - m_scrolled;
-        if (due <= 0)
-            return;
-        const int before = m_scrolled;
-        m_scrolled += due;
         const auto inked = [this](int offset, int y) { return m_ink[static_cast<std::size_t>((offset + y) % m_text.height())]; };
         QRegion moved;
         for (int y = 0; y < kHeight;) {
@@ -125,9 +135,7 @@ protected:
         QPainter painter(this);
         for (const QRect& rect : event->region()) {
             painter.drawTiledPixmap(rect, m_tile, rect.topLeft());
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                painter.drawImage(QPoint(rect.left(), y), m_text,
-                                  QRect(rect.left(), (m_scrolled + y) % m_text.height(), rect.width(), 1));
+            DrawRows(painter, rect, m_text);
         }
     }
 
@@ -135,9 +143,6 @@ private:
     QImage m_text;
     QPixmap m_tile;
     std::vector<bool> m_ink;  // per row of m_text: it holds text
-    QBasicTimer m_timer;
-    QElapsedTimer m_clock;
-    int m_scrolled = 0;
 };
 
 }  // namespace
