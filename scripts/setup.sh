@@ -9,6 +9,7 @@ set -euo pipefail
 PLAY_PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev
   fonts-liberation xdg-utils
 )
@@ -20,6 +21,7 @@ TEST_PACKAGES=(
   xfwm4 openbox
   weston
   dbus at-spi2-core python3-pyatspi
+  locales
   dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
 )
 
@@ -28,6 +30,9 @@ case "${1:-}" in
   test) wanted=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
   *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 missing=()
 for pkg in "${wanted[@]}"; do
@@ -38,9 +43,27 @@ done
 
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
   "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run the game in each language it speaks, under that language's locale.
+if [ "$1" = test ]; then
+  wanted_locales=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)
+  absent_locales=()
+  for name in "${wanted_locales[@]}"; do
+    if ! locale -a | grep -qix "${name/UTF-8/utf8}"; then
+      absent_locales+=("$name")
+    fi
+  done
+  if ((${#absent_locales[@]})); then
+    echo "Generating locales: ${absent_locales[*]}"
+    for name in "${absent_locales[@]}"; do
+      if ! grep -q "^${name} UTF-8" /etc/locale.gen; then
+        echo "${name} UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+      fi
+    done
+    "${sudo_cmd[@]}" locale-gen
+  fi
 fi

@@ -27,10 +27,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString(20, QLatin1Char(' ')) + QStringLiteral("G  l  i  m  m  e  r  j  i  g"));
     // The caption's spaced letters would be spelled out one by one.
-    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kProductName));
+    setAccessibleName(tr("About %1").arg(QString::fromLatin1(kProductName)));
     setFixedSize(dlu::X(kWidth), dlu::Y(kHeight));
 
-    m_mailTo = new QPushButton(QStringLiteral("mail to: ") + QString::fromLatin1(kContactEmail), this);
+    m_mailTo = new QPushButton(tr("mail to: %1").arg(QString::fromLatin1(kContactEmail)), this);
     m_mailTo->setObjectName(QString::fromLatin1(control_name::kMailTo));
     m_mailTo->setGeometry(dlu::Rect(7, 143, 124, 14));
     m_mailTo->setFocusPolicy(Qt::ClickFocus);
@@ -39,7 +39,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     connect(m_mailTo, &QPushButton::clicked, this, &CAboutDlg::OnMailTo);
 
     m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), control_name::kTextFrame);
-    m_text->setAccessibleName(QStringLiteral("credits"));
+    m_text->setAccessibleName(tr("credits"));
 
     m_text->SetText(CreditsText(), kTextSeparator);
     m_text->SetSpeed(kMediumSpeed, 0);

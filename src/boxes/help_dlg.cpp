@@ -1,5 +1,6 @@
 #include "boxes/help_dlg.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -15,6 +16,9 @@
 std::array<CHelpPage*, kHelpPageCount> g_pHelpPage{};
 
 namespace {
+
+// The OK button's caption, as Qt's own catalogue has it for its standard buttons.
+constexpr const char* kOkText = "OK";
 
 // Where a page sits in the tab control, in pixels: inside the pane's edge, under the tabs.
 constexpr QPoint kPageOffset(2, 22);
@@ -79,17 +83,17 @@ CHelpDlg::~CHelpDlg()
 void CHelpDlg::CreateButtons()
 {
     // Created in tab order; the tab control between GoTo and Mail To takes no tab stop.
-    QPushButton* ok = Button(this, control_name::kOk, QStringLiteral("OK"), dlu::Rect(249, 162, 20, 14));
+    QPushButton* ok = Button(this, control_name::kOk, QCoreApplication::translate("QPlatformTheme", kOkText), dlu::Rect(249, 162, 20, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHelpDlg::accept);
-    QPushButton* goTo = Button(this, control_name::kGoTo, QStringLiteral("GoTo: ") + QString::fromLatin1(kWebHost),
+    QPushButton* goTo = Button(this, control_name::kGoTo, tr("GoTo: %1").arg(QString::fromLatin1(kWebHost)),
                                dlu::Rect(105, 162, 106, 14));
     connect(goTo, &QPushButton::clicked, this, &CHelpDlg::OnGoTo);
     CreateTabs();
-    QPushButton* mailTo = Button(this, control_name::kMailTo, QStringLiteral("Mail To: ") + QString::fromLatin1(kContactEmail),
+    QPushButton* mailTo = Button(this, control_name::kMailTo, tr("Mail To: %1").arg(QString::fromLatin1(kContactEmail)),
                                  dlu::Rect(2, 162, 101, 14));
     connect(mailTo, &QPushButton::clicked, this, &CHelpDlg::OnMailTo);
-    QPushButton* pause = Button(this, control_name::kPause, QStringLiteral("Pause"), dlu::Rect(214, 162, 32, 14));
+    QPushButton* pause = Button(this, control_name::kPause, tr("Pause"), dlu::Rect(214, 162, 32, 14));
     connect(pause, &QPushButton::clicked, this, &CHelpDlg::OnPause);
     ok->setFocus();
 }
@@ -116,7 +120,7 @@ void CHelpDlg::CreateTabs()
 void CHelpDlg::OnInitDialog()
 {
     for (const HelpPageText& page : HelpPageTexts())
-        m_tab->addTab(QString::fromLatin1(page.title.data(), static_cast<qsizetype>(page.title.size())));
+        m_tab->addTab(PageTitle(page));
     for (int i = 0; i < kHelpPageCount; ++i) {
         auto* page = new CHelpPage(i, m_tabArea);
         g_pHelpPage[static_cast<std::size_t>(i)] = page;

@@ -1,5 +1,7 @@
 #include "boxes/help_page.h"
 
+#include <QCoreApplication>
+
 #include "help/colorref.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
@@ -18,6 +20,11 @@ constexpr std::size_t kAboutPage = 7;
 
 }  // namespace
 
+QString PageTitle(const HelpPageText& page)
+{
+    return QCoreApplication::translate("HelpPages", std::string(page.title).c_str());
+}
+
 CHelpPage::CHelpPage(int index, QWidget* parent)
     : QWidget(parent), m_nIndex(static_cast<std::size_t>(index))
 {
@@ -25,8 +32,7 @@ CHelpPage::CHelpPage(int index, QWidget* parent)
     resize(dlu::X(267), dlu::Y(138));
     hide();
     m_text = FramedPictureText(this, dlu::Rect(0, 0, 265, 136), control_name::kTextFrame);
-    const std::string_view title = HelpPageTexts()[m_nIndex].title;
-    m_text->setAccessibleName(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    m_text->setAccessibleName(PageTitle(HelpPageTexts()[m_nIndex]));
 }
 
 void CHelpPage::StartText()

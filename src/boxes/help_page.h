@@ -7,6 +7,10 @@
 
 class CPictureText;
 
+// A page's title in the game's language: its tab's caption and the name a screen reader gives
+// its text.
+QString PageTitle(const HelpPageText& page);
+
 // One toggle per help page, flipped by every Pause press on it: false at program start and
 // never reset, neither by a tab change nor by opening the help window again. A page paused
 // and then restarted therefore needs a second press before it pauses again.

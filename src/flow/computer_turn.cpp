@@ -1,3 +1,4 @@
+#include "base/translatable.h"
 #include "flow/flow_state.h"
 #include "flow/game_flow.h"
 #include "flow/history.h"
@@ -60,7 +61,7 @@ void CGameFlow::AnnounceResult()
         if (g_bSound)
             m_view.PlayCue(kCueWin);
         else
-            m_view.ShowMessage("You win!", kResultCaption);
+            m_view.ShowMessage(QT_TRANSLATE_NOOP("CGameDlg", "You win!"), kResultCaption);
         g_bGameOn = false;
         m_view.Pause(2);
     } else {
@@ -69,7 +70,7 @@ void CGameFlow::AnnounceResult()
         if (g_bSound)
             m_view.PlayCue(kCueLoss);
         else
-            m_view.ShowMessage("You lose!", kResultCaption);
+            m_view.ShowMessage(QT_TRANSLATE_NOOP("CGameDlg", "You lose!"), kResultCaption);
         g_bGameOn = false;
     }
     RestartGame();

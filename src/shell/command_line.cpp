@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/product.h"
+#include "shell/catalogues.h"
 #include "shell/qt_options.h"
 
 namespace {
@@ -14,6 +15,11 @@ void Print(FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
+
+// The catalogues' context for the command line's texts.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 }  // namespace
 
@@ -26,24 +32,25 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("glimmerjig"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
+    InstallCatalogues(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A puzzle game: take smileys in turn; whoever takes the last one loses."));
+        CommandLine::tr("A puzzle game: take smileys in turn; whoever takes the last one loses."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  CommandLine::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     CommandLine::tr("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     // "-style" is one unknown option, not five unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     const QString program = QStringLiteral("glimmerjig: ");
-    const QString hint = QStringLiteral(" Try 'glimmerjig --help'.\n");
+    const QString hint = QLatin1Char(' ') + CommandLine::tr("Try '%1'.").arg(QStringLiteral("glimmerjig --help")) + QLatin1Char('\n');
     const ArgumentsForGame own = WithoutQtOptions(QCoreApplication::arguments());
     if (!own.strMissingValue.isEmpty()) {
-        Print(stderr, program + QStringLiteral("Missing value after '%1'.").arg(own.strMissingValue) + hint);
+        Print(stderr, program + CommandLine::tr("Missing value after '%1'.").arg(own.strMissingValue) + hint);
         return {false, 2, false};
     }
     if (!parser.parse(own.arguments)) {
@@ -51,11 +58,11 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
         return {false, 2, false};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, program + QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()) + hint);
+        Print(stderr, program + CommandLine::tr("unexpected argument '%1'.").arg(parser.positionalArguments().first()) + hint);
         return {false, 2, false};
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText() + QStringLiteral("\nQt's own options (-platform, -display, -style, ...) are also taken.\n"));
+        Print(stdout, parser.helpText() + QLatin1Char('\n') + CommandLine::tr("Qt's own options (-platform, -display, -style, ...) are also taken.") + QLatin1Char('\n'));
         return {false, 0, false};
     }
     if (parser.isSet(version)) {

@@ -7,6 +7,7 @@
 
 #include "base/fatal_error.h"
 #include "base/wait.h"
+#include "shell/catalogues.h"
 #include "shell/fatal_presenter.h"
 #include "widgets/classic_look.h"
 #include "window/event_loop_wait.h"
@@ -67,6 +68,7 @@ int CGameApp::Run(int& argc, char** argv)
         app.emplace(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.glimmerjig.Glimmerjig"));
+    InstallCatalogues(*app);
     ApplyClassicLook(*app);
 
     CPlatformHooks hooks;

@@ -28,14 +28,14 @@ Control* Place(Control* control, const QString& name, const QRect& rect)
 constexpr QSize kToolButtonPixels(36, 20);
 
 // Tool buttons are as large as their pictures, at the converted position.
-CCellButton* ToolButton(QWidget* parent, const char* role, const char* caption, const char* name,
+CCellButton* ToolButton(QWidget* parent, const char* role, const char* caption, const QString& name,
                         int x, int y, Qt::FocusPolicy focus)
 {
     auto* button = new CCellButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(role));
     button->move(dlu::X(x), dlu::Y(y));
     button->setFixedSize(kToolButtonPixels);
-    button->setAccessibleName(QString::fromLatin1(name));
+    button->setAccessibleName(name);
     button->setFocusPolicy(focus);
     return button;
 }
@@ -62,15 +62,18 @@ void CGameControls::CreateBoard(QWidget* window)
     using namespace board_layout;
     for (int column = 1; column <= kColumns; ++column) {
         for (int height = 1; height <= column; ++height) {
-            const QString where = QStringLiteral(", column %1, height %2").arg(column).arg(height);
+            const auto spoken = [column, height](const char* what) {
+                return tr(what).arg(column).arg(height);
+            };
             const int code = 10 * column + height;
             // Named after what they show: a yellow smiley or an empty cell; a cyan sad face
             // for a smiley taken, a white smiley for one still standing.
             m_smileys[code] = Cell(window, "myimage", control_name::Smiley(column, height), SmileyOrigin(column, height));
-            m_smileys[code]->SetSpokenNames(QStringLiteral("smiley") + where, QStringLiteral("empty") + where);
+            m_smileys[code]->SetSpokenNames(spoken(QT_TR_NOOP("smiley, column %1, height %2")),
+                                            spoken(QT_TR_NOOP("empty, column %1, height %2")));
             m_mirrors[code] = Cell(window, "image", control_name::Mirror(column, height), MirrorOrigin(column, height));
-            m_mirrors[code]->SetSpokenNames(QStringLiteral("taken smiley") + where,
-                                            QStringLiteral("smiley not taken") + where);
+            m_mirrors[code]->SetSpokenNames(spoken(QT_TR_NOOP("taken smiley, column %1, height %2")),
+                                            spoken(QT_TR_NOOP("smiley not taken, column %1, height %2")));
         }
     }
 }
@@ -81,27 +84,28 @@ void CGameControls::CreateLeftPanel(QWidget* window)
     group->setObjectName(QStringLiteral("settings"));
     group->setGeometry(dlu::Rect(1, 28, 46, 137));
     group->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    group->setAccessibleName(QStringLiteral("level, score and board size"));
+    group->setAccessibleName(tr("level, score and board size"));
 
-    m_help = ToolButton(window, control_name::kHelp, "HELP", "Help", 1, 1, Qt::StrongFocus);
-    m_soundButton = ToolButton(window, control_name::kSound, "SOUND", "Sound", 26, 1, Qt::ClickFocus);
-    m_demo = ToolButton(window, control_name::kDemo, "Demo", "Demo", 1, 15, Qt::ClickFocus);
-    m_hint = ToolButton(window, control_name::kHint, "Hint", "Hint", 26, 15, Qt::StrongFocus);
+    m_help = ToolButton(window, control_name::kHelp, "HELP", tr("Help"), 1, 1, Qt::StrongFocus);
+    m_soundButton = ToolButton(window, control_name::kSound, "SOUND", tr("Sound"), 26, 1, Qt::ClickFocus);
+    m_demo = ToolButton(window, control_name::kDemo, "Demo", tr("Demo"), 1, 15, Qt::ClickFocus);
+    m_hint = ToolButton(window, control_name::kHint, "Hint", tr("Hint"), 26, 15, Qt::StrongFocus);
 
     auto* levels = new QLabel(QStringLiteral(" I    II   III  "), window);
     levels->setObjectName(QStringLiteral("levels"));
     levels->setGeometry(dlu::Rect(9, 36, 28, 8));
     levels->setTextFormat(Qt::PlainText);
     levels->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    levels->setAccessibleName(QStringLiteral("levels I, II, III"));
+    levels->setAccessibleName(tr("levels I, II, III"));
 
     // Each radio group is exclusive on its own.
     auto* levelGroup = new QButtonGroup(window);
-    static constexpr const char* kLevelNames[] = {"level I", "level II", "level III"};
+    static constexpr const char* kLevelNames[] = {QT_TR_NOOP("level I"), QT_TR_NOOP("level II"),
+                                                  QT_TR_NOOP("level III")};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QRadioButton(QStringLiteral("level%1").arg(i + 1), window);
         Place(button, control_name::Level(i + 1), dlu::Rect(9 + 10 * i, 44, 10, 10));
-        button->setAccessibleName(QString::fromLatin1(kLevelNames[i]));
+        button->setAccessibleName(tr(kLevelNames[i]));
         button->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         levelGroup->addButton(button);
         m_levelButtons[i] = button;
@@ -116,18 +120,18 @@ void CGameControls::CreateLeftPanel(QWidget* window)
     m_score->setAlignment(Qt::AlignCenter);
     m_score->setFocusPolicy(Qt::ClickFocus);
     m_score->setContextMenuPolicy(Qt::NoContextMenu);
-    m_score->setAccessibleName(QStringLiteral("score"));
+    m_score->setAccessibleName(tr("score"));
 
     auto* sizeGroup = new QButtonGroup(window);
     static constexpr int kSizeTops[] = {70, 82, 95, 108, 121, 135};
     for (int i = 0; i < 6; ++i) {
         auto* button = new CFramedRadio(QStringLiteral("  %1").arg(i + 4), window);
         Place(button, control_name::BoardSize(i + 4), dlu::Rect(12, kSizeTops[i], 24, 12));
-        button->setAccessibleName(QStringLiteral("board size %1").arg(i + 4));
+        button->setAccessibleName(tr("board size %1").arg(i + 4));
         button->setFocusPolicy(Qt::ClickFocus);
         sizeGroup->addButton(button);
         m_sizeButtons[i] = button;
     }
 
-    m_back = ToolButton(window, control_name::kBack, "Back", "Back", 12, 148, Qt::StrongFocus);
+    m_back = ToolButton(window, control_name::kBack, "Back", tr("Back"), 12, 148, Qt::StrongFocus);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <array>
 
 class CCellButton;
@@ -11,6 +12,9 @@ class QWidget;
 // level and size buttons, the score box, and the board of 45 smiley cells and their 45
 // mirrors. The window owns them (they are its children); this keeps them at hand by role.
 struct CGameControls {
+    Q_DECLARE_TR_FUNCTIONS(CGameControls)
+
+public:
     // Makes the controls as children of window, in their tab order: the left panel first.
     void Create(QWidget* window);
 

@@ -73,8 +73,8 @@ void CGameDlg::SetScoreText(const std::string& text)
 
 void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
 {
-    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
+    // The game flow hands over its English texts; those it marked are in the catalogues.
+    QMessageBox box(QMessageBox::Warning, tr(caption.c_str()), tr(text.c_str()), QMessageBox::Ok, this);
     box.exec();
 }
 

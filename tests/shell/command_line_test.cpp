@@ -12,12 +12,18 @@ struct Outcome {
     QString out, err;
 };
 
-// Starts the program with the given arguments and display variables ("" leaves one unset).
-Outcome Start(const QStringList& arguments, const QString& display = {}, const QString& waylandDisplay = {})
+using Variables = std::vector<std::pair<const char*, const char*>>;
+
+// Starts the program with the given arguments and display variables ("" leaves one unset), in
+// English unless `locale` names other locale variables.
+Outcome Start(const QStringList& arguments, const QString& display = {}, const QString& waylandDisplay = {},
+              const Variables& locale = {{"LANG", "C.UTF-8"}})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QString::fromLatin1(name));
+    for (const auto& [name, value] : locale)
+        environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
     if (!display.isEmpty())
         environment.insert(QStringLiteral("DISPLAY"), display);
     if (!waylandDisplay.isEmpty())
@@ -116,6 +122,46 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"DeadX", {}, ":4097", {}, 1, "^glimmerjig: .*display could not be reached"},
                     RefusalCase{"DeadWayland", {}, {}, "glimmerjig-no-such-socket", 1,
                                 "^glimmerjig: .*display could not be reached"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The language of --help follows the locale variables as gettext programs follow them; Qt's
+// own catalogue speaks for the parser's headings.
+struct LanguageCase {
+    const char* name;
+    Variables locale;
+    const char* ownLine;   // a line of the game's catalogue
+    const char* qtHeading; // the parser's heading from Qt's catalogue
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
+
+class LanguageTest : public testing::TestWithParam<LanguageCase> {};
+
+TEST_P(LanguageTest, HelpSpeaksTheChosenLanguage)
+{
+    const Outcome run = Start({QStringLiteral("--help")}, {}, {}, GetParam().locale);
+    EXPECT_EQ(run.nExitCode, 0);
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(GetParam().ownLine))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(GetParam().qtHeading))) << run.out.toStdString();
+}
+
+const char* const kEnglishLine = "Show this help and exit.";
+const char* const kGermanLine = "Diese Hilfe anzeigen und beenden.";
+const char* const kFrenchLine = "Afficher cette aide et quitter.";
+const char* const kSpanishLine = "Muestra esta ayuda y sale.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LanguageTest,
+    testing::Values(LanguageCase{"C", {{"LANG", "C"}}, kEnglishLine, "Options:"},
+                    LanguageCase{"German", {{"LANG", "de_DE.UTF-8"}}, kGermanLine, "Optionen:"},
+                    LanguageCase{"French", {{"LANG", "fr_FR.UTF-8"}}, kFrenchLine, "Options :"},
+                    LanguageCase{"Spanish", {{"LANG", "es_ES.UTF-8"}}, kSpanishLine, "Opciones:"},
+                    LanguageCase{"Unspoken", {{"LANG", "pt_BR.UTF-8"}}, kEnglishLine, "Options:"},
+                    LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "Options :"},
+                    LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, "Options:"},
+                    LanguageCase{"ListIgnoredUnderC", {{"LANG", "C"}, {"LANGUAGE", "fr"}}, kEnglishLine, "Options:"},
+                    LanguageCase{"MessagesOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, kSpanishLine, "Opciones:"},
+                    LanguageCase{"AllOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "Optionen:"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
