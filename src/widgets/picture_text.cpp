@@ -8,7 +8,25 @@
 #include <climits>
 
 #include "assets/pictures.h"
+#include "help/markup.h"
 #include "widgets/windows1252.h"
+
+namespace {
+
+// What a screen reader reads of a text: its text lines in order, one a line; the pictures and
+// the blank lines have nothing to say.
+QString SpokenText(std::string_view text, char separator)
+{
+    QStringList spoken;
+    for (const std::string& line : CutLines(text, separator)) {
+        const LineClass shown = ClassifyLine(line);
+        if (shown.kind != LineKind::kBlank && shown.kind != LineKind::kPicture && !shown.shown.empty())
+            spoken.push_back(FromWindows1252(shown.shown).trimmed());
+    }
+    return spoken.join(QLatin1Char('\n'));
+}
+
+}  // namespace
 
 CPictureText::CPictureText(QWidget* parent) : QWidget(parent)
 {
@@ -23,6 +41,7 @@ void CPictureText::SetText(std::string_view text, char separator)
 {
     const bool hadCanvas = m_engine.HasCanvas();
     m_engine.SetText(text, separator);
+    setAccessibleDescription(SpokenText(text, separator));
     if (hadCanvas && !m_engine.HasCanvas())
         update();  // the still view of the new text
 }

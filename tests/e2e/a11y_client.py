@@ -4,7 +4,7 @@ Usage: /usr/bin/python3 a11y_client.py PID [TIMEOUT_SECONDS]
 
 Waits until the program with that process id is on the AT-SPI registry with a window, then
 prints one JSON object a line for each accessible, depth first from the application:
-depth, role, name, states and extents (x, y, width, height on the screen; null when the
+depth, role, name, description, states and extents (x, y, width, height on the screen; null when the
 accessible has no place). Exits 1 when the program did not appear in time.
 """
 import json
@@ -40,6 +40,7 @@ def dump(accessible, depth):
         "depth": depth,
         "role": accessible.getRoleName(),
         "name": accessible.name,
+        "description": accessible.description,
         "states": sorted(pyatspi.stateToString(state) for state in states),
         "extents": extents(accessible),
     }))

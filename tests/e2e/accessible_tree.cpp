@@ -15,6 +15,7 @@ std::vector<Accessible> ParseTree(const QByteArray& lines)
         accessible.depth = node.value(QLatin1String("depth")).toInt();
         accessible.role = node.value(QLatin1String("role")).toString().toStdString();
         accessible.name = node.value(QLatin1String("name")).toString().toStdString();
+        accessible.description = node.value(QLatin1String("description")).toString();
         for (const QJsonValue state : node.value(QLatin1String("states")).toArray())
             accessible.states.append(state.toString());
         const QJsonArray box = node.value(QLatin1String("extents")).toArray();

@@ -12,6 +12,7 @@ struct Accessible {
     int depth = 0;  // 0 for the application, 1 for its windows
     std::string role;
     std::string name;
+    QString description;
     QStringList states;  // AT-SPI state names: "enabled", "focused", "showing", ...
     QRect extents;       // on the screen; null when it has no place
 

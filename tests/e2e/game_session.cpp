@@ -37,6 +37,10 @@ GameSession::GameSession()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // English, whatever the desktop running the tests speaks; a test may ask for another.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     m_game.setProcessEnvironment(environment);
     m_game.setProgram(GameExecutable());
     m_game.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -27,8 +27,10 @@ WestonSession::~WestonSession()
 QProcessEnvironment WestonSession::ClientEnvironment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_SOCKET"})
+    // The game in English, as the tests read it, whatever the desktop running them speaks.
+    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_SOCKET", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_socket);
     return environment;

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Every catalogue holds every translatable text of the sources, and every text translated.
+# Usage: catalogue_check.sh LUPDATE LRELEASE SOURCE_DIR CATALOGUE...
+# lupdate, run on a copy, must leave each catalogue as it is (no text new or gone); lrelease
+# must report every message finished and none ignored.
+set -euo pipefail
+lupdate=$1 lrelease=$2 sources=$3
+shift 3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+for catalogue in "$@"; do
+  name=$(basename "$catalogue")
+  cp "$catalogue" "$work/$name"
+  "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$work/$name"
+  if ! diff -u "$catalogue" "$work/$name"; then
+    echo "FAIL $name: not up to date with the sources (build the target update_translations)"
+    status=1
+  fi
+  report=$("$lrelease" "$catalogue" -qm "$work/${name%.ts}.qm")
+  generated=$(sed -n 's/^ *Generated \([0-9]*\) translation(s) (\([0-9]*\) finished and \([0-9]*\) unfinished)$/\1 \2 \3/p' <<<"$report")
+  read -r total finished unfinished <<<"${generated:-0 0 0}"
+  echo "$name: $total texts, $finished translated, $unfinished unfinished"
+  if [ "$total" -eq 0 ] || [ "$unfinished" -ne 0 ] || grep -q 'untranslated' <<<"$report"; then
+    echo "FAIL $name: $report"
+    status=1
+  fi
+done
+exit $status
