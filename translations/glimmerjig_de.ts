@@ -110,7 +110,7 @@
     <name>CHelpDlg</name>
     <message>
         <source>GoTo: %1</source>
-        <translation>Gehe zu: %1</translation>
+        <translation>Web: %1</translation>
     </message>
     <message>
         <source>Mail To: %1</source>

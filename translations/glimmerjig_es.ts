@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>correo a: %1</translation>
+        <translation>correo: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Mail To: %1</source>
-        <translation>Correo a: %1</translation>
+        <translation>Correo: %1</translation>
     </message>
     <message>
         <source>Pause</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>écrire à : %1</translation>
+        <translation>e-mail : %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -110,11 +110,11 @@
     <name>CHelpDlg</name>
     <message>
         <source>GoTo: %1</source>
-        <translation>Aller à : %1</translation>
+        <translation>Site : %1</translation>
     </message>
     <message>
         <source>Mail To: %1</source>
-        <translation>Écrire à : %1</translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>Pause</source>

@@ -49,7 +49,6 @@ QPushButton* Button(QWidget* parent, const char* role, const QString& caption, c
     button->setObjectName(QString::fromLatin1(role));
     button->setGeometry(rect);
     button->setFocusPolicy(Qt::StrongFocus);
-    FitCaption(button);
     return button;
 }
 
@@ -83,7 +82,8 @@ CHelpDlg::~CHelpDlg()
 void CHelpDlg::CreateButtons()
 {
     // Created in tab order; the tab control between GoTo and Mail To takes no tab stop.
-    QPushButton* ok = Button(this, control_name::kOk, QCoreApplication::translate("QPlatformTheme", kOkText), dlu::Rect(249, 162, 20, 14));
+    QPushButton* ok = Button(this, control_name::kOk, QCoreApplication::translate("QPlatformTheme", kOkText),
+                             dlu::Rect(249, 162, 20, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHelpDlg::accept);
     QPushButton* goTo = Button(this, control_name::kGoTo, tr("GoTo: %1").arg(QString::fromLatin1(kWebHost)),
@@ -95,6 +95,10 @@ void CHelpDlg::CreateButtons()
     connect(mailTo, &QPushButton::clicked, this, &CHelpDlg::OnMailTo);
     QPushButton* pause = Button(this, control_name::kPause, tr("Pause"), dlu::Rect(214, 162, 32, 14));
     connect(pause, &QPushButton::clicked, this, &CHelpDlg::OnPause);
+    // A translated caption may need room that its neighbours spare.
+    FitRow({mailTo, goTo, pause, ok});
+    for (QPushButton* button : {mailTo, goTo, pause, ok})
+        FitCaption(button);
     ok->setFocus();
 }
 
