@@ -41,9 +41,11 @@ const Folder& Paths(Language language)
     static const std::map<Language, Folder> paths = [] {
         std::map<Language, Folder> found;
         const QString shared = QStringLiteral(":/bitmaps");
-        for (Language l : kLanguages) {
-            const QString code = QString::fromUtf8(LanguageCode(l).data(), LanguageCode(l).size());
-            found.emplace(l, BitmapsIn(l == Language::kEnglish ? shared : shared + '/' + code));
+        for (Language language : kLanguages) {
+            const std::string_view code = LanguageCode(language);
+            const QString own =
+                shared + '/' + QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+            found.emplace(language, BitmapsIn(language == Language::kEnglish ? shared : own));
         }
         return found;
     }();

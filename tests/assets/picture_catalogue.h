@@ -34,7 +34,8 @@ inline constexpr QRgb kKeyColour = 0xFFFF00FF;
 
 // The pictures that show a word, and those a language draws in its own words: where its word
 // looks as the English one does, it shows the shared picture.
-inline constexpr std::array<std::string_view, 4> kWordPictures = {"HELPU", "DEMOU", "HINTU", "BACKU"};
+inline constexpr std::array<std::string_view, 4> kWordPictures = {"HELPU", "DEMOU", "HINTU",
+                                                                  "BACKU"};
 
 struct TranslatedPicture {
     Language language;
@@ -52,7 +53,8 @@ inline constexpr std::array<TranslatedPicture, 10> kTranslatedPictures = {{
 // "de/HELPU.bmp".
 inline QString BitmapFile(std::string_view name, Language language = Language::kEnglish)
 {
-    const QString file = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".bmp";
+    const QString file =
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".bmp";
     if (language == Language::kEnglish)
         return file;
     const std::string_view code = LanguageCode(language);

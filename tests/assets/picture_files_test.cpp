@@ -93,7 +93,8 @@ TEST(PictureFiles, AreUncompressedSixteenColourBitmaps)
         EXPECT_EQ(Field32(bytes, 30), 0u) << shown << ": compression";
         EXPECT_EQ(Field32(bytes, 46), 16u) << shown << ": colours used";
 
-        const QImage picture = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_ARGB32);
+        const QImage picture =
+            QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_ARGB32);
         std::set<QRgb> colours;
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)

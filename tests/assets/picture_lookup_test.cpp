@@ -19,6 +19,38 @@ QImage Marker()
     return marker;
 }
 
+bool IsTranslated(Language language, std::string_view name)
+{
+    return std::any_of(kTranslatedPictures.begin(), kTranslatedPictures.end(),
+                       [&](const TranslatedPicture& p) {
+                           return p.language == language && p.name == name;
+                       });
+}
+
+// The picture the game shows for `name`, asked for in small letters.
+QImage Shown(std::string_view name)
+{
+    const std::string asked = QString::fromUtf8(name.data(), name.size()).toLower().toStdString();
+    QImage picture;
+    EXPECT_TRUE(LoadPicture(asked, &picture)) << asked;
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage Committed(const QString& file)
+{
+    const QImage picture(kCommitted + file);
+    EXPECT_FALSE(picture.isNull()) << file.toStdString();
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+class PictureLanguage : public ::testing::Test {
+protected:
+    void TearDown() override { SetGameLanguage(saved_); }
+
+private:
+    const Language saved_ = GameLanguage();
+};
+
 }  // namespace
 
 TEST(PictureLookup, IgnoresTheCaseOfTheName)
@@ -61,40 +93,6 @@ TEST(PictureLookup, KeepsThePaletteColoursExact)
     ASSERT_TRUE(LoadPicture("Bitmap1", &picture));
     EXPECT_EQ(picture.pixel(0, 0), 0xFFFF00FFu);
 }
-
-namespace {
-
-bool IsTranslated(Language language, std::string_view name)
-{
-    return std::any_of(kTranslatedPictures.begin(), kTranslatedPictures.end(),
-                       [&](const TranslatedPicture& p) { return p.language == language && p.name == name; });
-}
-
-// The picture the game shows for `name`, asked for in small letters.
-QImage Shown(std::string_view name)
-{
-    const std::string asked = QString::fromUtf8(name.data(), name.size()).toLower().toStdString();
-    QImage picture;
-    EXPECT_TRUE(LoadPicture(asked, &picture)) << asked;
-    return picture.convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage Committed(const QString& file)
-{
-    const QImage picture(kCommitted + file);
-    EXPECT_FALSE(picture.isNull()) << file.toStdString();
-    return picture.convertToFormat(QImage::Format_ARGB32);
-}
-
-class PictureLanguage : public ::testing::Test {
-protected:
-    void TearDown() override { SetGameLanguage(saved_); }
-
-private:
-    const Language saved_ = GameLanguage();
-};
-
-}  // namespace
 
 // Each language shows its own picture of a word where it draws one, and the shared picture of
 // every other name; English shows the shared set.

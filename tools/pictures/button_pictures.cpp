@@ -24,7 +24,9 @@ Canvas Word(std::string_view word)
 std::vector<Picture> WordPictures(Language language)
 {
     const ButtonWords& words = *std::find_if(std::begin(kButtonWords), std::end(kButtonWords),
-                                             [language](const ButtonWords& w) { return w.language == language; });
+                                             [language](const ButtonWords& w) {
+                                                 return w.language == language;
+                                             });
     return {{"HELPU", Word(words.help)},
             {"DEMOU", Word(words.demo)},
             {"HINTU", Word(words.hint)},

@@ -90,8 +90,9 @@ int main(int argc, char** argv)
     if (with_sheet) {
         std::vector<Picture> shown = pictures;
         for (Language language : kLanguages) {
+            const std::string code(LanguageCode(language));
             for (Picture& p : TranslatedPictures(language))
-                shown.push_back({std::string(LanguageCode(language)) + " " + p.name, std::move(p.canvas)});
+                shown.push_back({code + " " + p.name, std::move(p.canvas)});
         }
         Canvas tile = TilePictures().front().canvas;
         if (!SavePng(ContactSheet(shown, tile), argv[3])) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "base/language.h"
@@ -17,11 +19,20 @@ struct ButtonWords {
     std::string_view back;
 };
 
-// Every language the game speaks, English first. French takes "Recul" for Back: "Retour" is a
-// pixel wider than the button's face.
+// French takes "Recul" for Back: "Retour" is one pixel too wide to leave the face showing on
+// both sides of it.
 inline constexpr ButtonWords kButtonWords[] = {
     {Language::kEnglish, "Help", "Demo", "Hint", "Back"},
     {Language::kGerman, "Hilfe", "Demo", "Tipp", "Zur\xFC" "ck"},
     {Language::kFrench, "Aide", "D\xE9mo", "Indice", "Recul"},
     {Language::kSpanish, "Ayuda", "Demo", "Pista", "Atr\xE1s"},
 };
+
+static_assert(std::all_of(std::begin(kLanguages), std::end(kLanguages),
+                          [](Language language) {
+                              return std::any_of(std::begin(kButtonWords), std::end(kButtonWords),
+                                                 [=](const ButtonWords& words) {
+                                                     return words.language == language;
+                                                 });
+                          }),
+              "every language the game speaks has its button words");
