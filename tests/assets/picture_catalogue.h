@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <array>
 #include <string_view>
+
+#include "base/language.h"
 
 // Every picture the game and its help texts ask for, with the size the layout relies on.
 // `keyed` pictures stand on the magenta that the help control makes transparent.
@@ -28,3 +31,32 @@ inline constexpr std::array<ExpectedPicture, 32> kExpectedPictures = {{
 }};
 
 inline constexpr QRgb kKeyColour = 0xFFFF00FF;
+
+// The pictures that show a word, and those a language draws in its own words: where its word
+// looks as the English one does, it shows the shared picture.
+inline constexpr std::array<std::string_view, 4> kWordPictures = {"HELPU", "DEMOU", "HINTU",
+                                                                  "BACKU"};
+
+struct TranslatedPicture {
+    Language language;
+    std::string_view name;
+};
+
+inline constexpr std::array<TranslatedPicture, 10> kTranslatedPictures = {{
+    {Language::kGerman, "HELPU"},  {Language::kGerman, "HINTU"},  {Language::kGerman, "BACKU"},
+    {Language::kFrench, "HELPU"},  {Language::kFrench, "DEMOU"},  {Language::kFrench, "HINTU"},
+    {Language::kFrench, "BACKU"},  {Language::kSpanish, "HELPU"}, {Language::kSpanish, "HINTU"},
+    {Language::kSpanish, "BACKU"},
+}};
+
+// A picture's file below the bitmaps folder: "HELPU.bmp", or in a language's folder
+// "de/HELPU.bmp".
+inline QString BitmapFile(std::string_view name, Language language = Language::kEnglish)
+{
+    const QString file =
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".bmp";
+    if (language == Language::kEnglish)
+        return file;
+    const std::string_view code = LanguageCode(language);
+    return QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())) + '/' + file;
+}

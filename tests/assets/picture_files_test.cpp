@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -47,6 +47,17 @@ bool IsKey(QRgb pixel)
     return pixel == kKeyColour;
 }
 
+// The shared pictures, then each language's own, below :/bitmaps.
+std::set<std::string> ExpectedFiles()
+{
+    std::set<std::string> files;
+    for (const ExpectedPicture& picture : kExpectedPictures)
+        files.insert(BitmapFile(picture.name).toStdString());
+    for (const TranslatedPicture& picture : kTranslatedPictures)
+        files.insert(BitmapFile(picture.name, picture.language).toStdString());
+    return files;
+}
+
 }  // namespace
 
 TEST(PictureFiles, EveryPictureHasItsExactSize)
@@ -60,36 +71,35 @@ TEST(PictureFiles, EveryPictureHasItsExactSize)
 
 TEST(PictureFiles, NoOtherBitmapsAreCompiledIn)
 {
+    const QDir bitmaps(QStringLiteral(":/bitmaps"));
     std::set<std::string> found;
-    QDirIterator it(QStringLiteral(":/bitmaps"), QDir::Files);
+    QDirIterator it(bitmaps.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
-        found.insert(QFileInfo(it.next()).fileName().toStdString());
-    std::set<std::string> expected;
-    for (const ExpectedPicture& picture : kExpectedPictures)
-        expected.insert(std::string(picture.name) + ".bmp");
-    EXPECT_EQ(found, expected);
+        found.insert(bitmaps.relativeFilePath(it.next()).toStdString());
+    EXPECT_EQ(found, ExpectedFiles());
 }
 
 TEST(PictureFiles, AreUncompressedSixteenColourBitmaps)
 {
-    for (const ExpectedPicture& expected : kExpectedPictures) {
-        QFile file(QStringLiteral(":/bitmaps/%1.bmp").arg(QString::fromUtf8(expected.name)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << expected.name;
+    for (const std::string& shown : ExpectedFiles()) {
+        QFile file(QStringLiteral(":/bitmaps/") + QString::fromStdString(shown));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shown;
         const QByteArray bytes = file.readAll();
-        ASSERT_GE(bytes.size(), 54 + 64) << expected.name;
-        EXPECT_EQ(bytes.left(2), QByteArray("BM")) << expected.name;
-        EXPECT_EQ(Field32(bytes, 2), static_cast<std::uint32_t>(bytes.size())) << expected.name;
-        EXPECT_EQ(Field32(bytes, 14), 40u) << expected.name;
-        EXPECT_EQ(Field32(bytes, 28) & 0xFFFF, 4u) << expected.name << ": bits per pixel";
-        EXPECT_EQ(Field32(bytes, 30), 0u) << expected.name << ": compression";
-        EXPECT_EQ(Field32(bytes, 46), 16u) << expected.name << ": colours used";
+        ASSERT_GE(bytes.size(), 54 + 64) << shown;
+        EXPECT_EQ(bytes.left(2), QByteArray("BM")) << shown;
+        EXPECT_EQ(Field32(bytes, 2), static_cast<std::uint32_t>(bytes.size())) << shown;
+        EXPECT_EQ(Field32(bytes, 14), 40u) << shown;
+        EXPECT_EQ(Field32(bytes, 28) & 0xFFFF, 4u) << shown << ": bits per pixel";
+        EXPECT_EQ(Field32(bytes, 30), 0u) << shown << ": compression";
+        EXPECT_EQ(Field32(bytes, 46), 16u) << shown << ": colours used";
 
-        const QImage picture = Load(expected.name);
+        const QImage picture =
+            QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_ARGB32);
         std::set<QRgb> colours;
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 colours.insert(picture.pixel(x, y));
-        EXPECT_LE(colours.size(), 16u) << expected.name;
+        EXPECT_LE(colours.size(), 16u) << shown;
     }
 }
 

@@ -1,19 +1,36 @@
+#include <algorithm>
+
 #include "faces.h"
 #include "picture_set.h"
 #include "pixel_font.h"
+#include "tool_buttons.h"
 #include "widgets.h"
 
 namespace {
 
-constexpr int kWidth = 36;
-constexpr int kHeight = 20;
+constexpr int kWidth = kToolButtonWidth;
+constexpr int kHeight = kToolButtonHeight;
 
+// The word stands centred on the face, one pixel above the middle to leave its descenders room.
 Canvas Word(std::string_view word)
 {
     Canvas canvas(kWidth, kHeight, kSilver);
     DrawRaisedButton(canvas, 0, 0, kWidth, kHeight);
-    DrawTextCentred(canvas, 0, kWidth - 1, (kHeight - kCapHeight) / 2 - 1, word, {});
+    const Box face = RaisedButtonFace(0, 0, kWidth, kHeight);
+    DrawTextCentred(canvas, face.x, face.w, (kHeight - kCapHeight) / 2 - 1, word, {});
     return canvas;
+}
+
+std::vector<Picture> WordPictures(Language language)
+{
+    const ButtonWords& words = *std::find_if(std::begin(kButtonWords), std::end(kButtonWords),
+                                             [language](const ButtonWords& w) {
+                                                 return w.language == language;
+                                             });
+    return {{"HELPU", Word(words.help)},
+            {"DEMOU", Word(words.demo)},
+            {"HINTU", Word(words.hint)},
+            {"BACKU", Word(words.back)}};
 }
 
 // A pressed button; its picture is drawn one pixel down and right, as pressing moves it.
@@ -68,17 +85,25 @@ Canvas TwoTriangles(bool right)
 
 std::vector<Picture> ButtonPictures()
 {
-    std::vector<Picture> pictures;
-    pictures.push_back({"HELPU", Word("Help")});
+    std::vector<Picture> pictures = WordPictures(Language::kEnglish);
     pictures.push_back({"HELPD", Exclaiming()});
     pictures.push_back({"SOUNDU", Speaker()});
     pictures.push_back({"SOUNDD", SpeakerUp()});
     pictures.push_back({"SOUNDF", Speaker()});
-    pictures.push_back({"DEMOU", Word("Demo")});
     pictures.push_back({"DEMOD", TwoFaces()});
-    pictures.push_back({"HINTU", Word("Hint")});
     pictures.push_back({"HINTD", TwoTriangles(true)});
-    pictures.push_back({"BACKU", Word("Back")});
     pictures.push_back({"BACKD", TwoTriangles(false)});
     return pictures;
+}
+
+std::vector<Picture> TranslatedPictures(Language language)
+{
+    const std::vector<Picture> english = WordPictures(Language::kEnglish);
+    std::vector<Picture> own = WordPictures(language);
+    std::vector<Picture> differing;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (own[i].canvas != english[i].canvas)
+            differing.push_back(std::move(own[i]));
+    }
+    return differing;
 }

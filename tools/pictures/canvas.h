@@ -17,6 +17,7 @@ public:
     int height() const { return height_; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     Ink at(int x, int y) const { return pixels_[Index(x, y)]; }
+    bool operator==(const Canvas&) const = default;
 
     void Set(int x, int y, Ink ink);
     void FillRect(int x, int y, int w, int h, Ink ink);

@@ -1,7 +1,8 @@
 // make_pictures <output-root> [--sheet <file.png>]
-// Draws every picture of the game and writes <root>/resources/bitmaps/NAME.bmp and the icons,
-// PNG and SVG, under <root>/packaging/icons, named by the application id; the PNG icons are
-// also the window's.
+// Draws every picture of the game and writes <root>/resources/bitmaps/NAME.bmp, each language's
+// own pictures (those that show words) as <root>/resources/bitmaps/<code>/NAME.bmp, and the
+// icons, PNG and SVG, under <root>/packaging/icons, named by the application id; the PNG icons
+// are also the window's.
 // The same program always writes the same bytes.
 #include <QImage>
 #include <filesystem>
@@ -34,12 +35,24 @@ bool SavePng(const QImage& image, const fs::path& path)
     return image.save(QString::fromStdString(path.string()), "PNG");
 }
 
+bool WriteBitmaps(const fs::path& folder, const std::vector<Picture>& pictures)
+{
+    fs::create_directories(folder);
+    for (const Picture& p : pictures) {
+        if (!WriteBytes(folder / (p.name + ".bmp"), EncodeBmp(p.canvas)))
+            return false;
+    }
+    return true;
+}
+
 bool WriteAll(const fs::path& root, const std::vector<Picture>& pictures)
 {
     const fs::path bitmaps = root / "resources" / "bitmaps";
-    fs::create_directories(bitmaps);
-    for (const Picture& p : pictures) {
-        if (!WriteBytes(bitmaps / (p.name + ".bmp"), EncodeBmp(p.canvas)))
+    if (!WriteBitmaps(bitmaps, pictures))
+        return false;
+    for (Language language : kLanguages) {
+        const std::vector<Picture> own = TranslatedPictures(language);
+        if (!own.empty() && !WriteBitmaps(bitmaps / LanguageCode(language), own))
             return false;
     }
     const fs::path hicolor = root / "packaging" / "icons" / "hicolor";
@@ -75,8 +88,14 @@ int main(int argc, char** argv)
         return 1;
     }
     if (with_sheet) {
+        std::vector<Picture> shown = pictures;
+        for (Language language : kLanguages) {
+            const std::string code(LanguageCode(language));
+            for (Picture& p : TranslatedPictures(language))
+                shown.push_back({code + " " + p.name, std::move(p.canvas)});
+        }
         Canvas tile = TilePictures().front().canvas;
-        if (!SavePng(ContactSheet(pictures, tile), argv[3])) {
+        if (!SavePng(ContactSheet(shown, tile), argv[3])) {
             std::cerr << "make_pictures: cannot write " << argv[3] << "\n";
             return 1;
         }

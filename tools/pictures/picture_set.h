@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/language.h"
 #include "canvas.h"
 
 // One generated picture and the resource name it is stored under.
@@ -20,3 +21,7 @@ Picture IconPicture();
 
 // Every picture above, in a fixed order.
 std::vector<Picture> AllPictures();
+
+// The pictures `language` draws differently from English, the ones that show its words. Its
+// folder holds only these; the game takes every other picture from the shared set.
+std::vector<Picture> TranslatedPictures(Language language);

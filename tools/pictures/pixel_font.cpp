@@ -1,5 +1,6 @@
 #include "pixel_font.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -40,7 +41,9 @@ const std::map<char, Glyph>& Glyphs()
         {'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
         {'b', {"#....", "#....", "####.", "#...#", "#...#", "#...#", "####."}},
         {'c', {"....", "....", ".###", "#...", "#...", "#...", ".###"}},
+        {'d', {"....#", "....#", ".####", "#...#", "#...#", "#...#", ".####"}},
         {'e', {".....", ".....", ".###.", "#...#", "#####", "#....", ".###."}},
+        {'f', {"..##", ".#..", "###.", ".#..", ".#..", ".#..", ".#.."}},
         {'g', {".....", ".....", ".####", "#...#", "#...#", "#...#", ".####", "....#", ".###."}},
         {'h', {"#....", "#....", "#.##.", "##..#", "#...#", "#...#", "#...#"}},
         {'i', {"#", ".", "#", "#", "#", "#", "#"}},
@@ -52,7 +55,10 @@ const std::map<char, Glyph>& Glyphs()
         {'o', {".....", ".....", ".###.", "#...#", "#...#", "#...#", ".###."}},
         {'p', {".....", ".....", "####.", "#...#", "#...#", "#...#", "####.", "#....", "#...."}},
         {'r', {"....", "....", "#.##", "##..", "#...", "#...", "#..."}},
+        {'s', {"....", "....", ".###", "#...", ".##.", "...#", "###."}},
         {'t', {".#..", ".#..", "###.", ".#..", ".#..", ".#..", "..##"}},
+        {'u', {"....", "....", "#..#", "#..#", "#..#", "#..#", ".###"}},
+        {'y', {"....", "....", "#..#", "#..#", "#..#", "#..#", ".###", "...#", ".##."}},
         {'0', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
         {'1', {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."}},
         {'2', {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"}},
@@ -72,8 +78,38 @@ const std::map<char, Glyph>& Glyphs()
     return glyphs;
 }
 
+// A letter with a mark above it. The mark's rows count like a glyph's, from the top of the
+// capitals: the acute starts one row above them, so that a blank row parts it from the letter as
+// the dot of the i is parted from its stem.
+struct Accented {
+    char base;
+    int top;
+    Glyph mark;
+};
+
+// Keyed by their Windows-1252 bytes.
+const std::map<char, Accented>& AccentedLetters()
+{
+    static const std::map<char, Accented> letters = {
+        {'\xE1', {'a', -1, {"...#.", "..#.."}}},  // a with acute
+        {'\xE9', {'e', -1, {"...#.", "..#.."}}},  // e with acute
+        {'\xFC', {'u', 0, {"#..#"}}},             // u with diaeresis
+    };
+    return letters;
+}
+
+const Accented* AccentOf(char c)
+{
+    const auto& letters = AccentedLetters();
+    const auto found = letters.find(c);
+    return found != letters.end() ? &found->second : nullptr;
+}
+
+// The glyph of `c`, or of its base letter when it is accented.
 const Glyph& GlyphOf(char c)
 {
+    if (const Accented* accented = AccentOf(c))
+        c = accented->base;
     const auto& glyphs = Glyphs();
     const auto found = glyphs.find(c);
     return found != glyphs.end() ? found->second : glyphs.at(' ');
@@ -84,7 +120,29 @@ int GlyphWidth(const Glyph& glyph, const TextStyle& style)
     return (static_cast<int>(glyph.front().size()) + (style.bold ? 1 : 0)) * style.scale;
 }
 
+// Draws `rows` with their first row `top` font rows below y.
+void DrawRows(Canvas& canvas, int x, int y, const Glyph& rows, int top, const TextStyle& style)
+{
+    const int s = style.scale;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t col = 0; col < rows[row].size(); ++col) {
+            if (rows[row][col] != '#')
+                continue;
+            const int px = x + static_cast<int>(col) * s;
+            const int py = y + (top + static_cast<int>(row)) * s;
+            canvas.FillRect(px, py, s * (style.bold ? 2 : 1), s, style.ink);
+        }
+    }
+}
+
 }  // namespace
+
+bool CanDraw(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return AccentOf(c) != nullptr || Glyphs().count(c) != 0;
+    });
+}
 
 int TextWidth(std::string_view text, const TextStyle& style)
 {
@@ -97,19 +155,12 @@ int TextWidth(std::string_view text, const TextStyle& style)
 
 void DrawText(Canvas& canvas, int x, int y, std::string_view text, const TextStyle& style)
 {
-    const int s = style.scale;
     for (char c : text) {
         const Glyph& glyph = GlyphOf(c);
-        for (std::size_t row = 0; row < glyph.size(); ++row) {
-            for (std::size_t col = 0; col < glyph[row].size(); ++col) {
-                if (glyph[row][col] != '#')
-                    continue;
-                const int px = x + static_cast<int>(col) * s;
-                const int py = y + static_cast<int>(row) * s;
-                canvas.FillRect(px, py, s * (style.bold ? 2 : 1), s, style.ink);
-            }
-        }
-        x += GlyphWidth(glyph, style) + s + style.tracking;
+        DrawRows(canvas, x, y, glyph, 0, style);
+        if (const Accented* accented = AccentOf(c))
+            DrawRows(canvas, x, y, accented->mark, accented->top, style);
+        x += GlyphWidth(glyph, style) + style.scale + style.tracking;
     }
 }
 

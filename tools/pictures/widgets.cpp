@@ -25,6 +25,11 @@ void DrawRaisedButton(Canvas& canvas, int x, int y, int w, int h)
     Bevel(canvas, x, y, w, h, kWhite, kBlack, kSilver, kGrey);
 }
 
+Box RaisedButtonFace(int x, int y, int w, int h)
+{
+    return {x + 1, y + 1, w - 3, h - 3};
+}
+
 void DrawPressedButton(Canvas& canvas, int x, int y, int w, int h)
 {
     canvas.FillRect(x, y, w, h, kSilver);

@@ -4,8 +4,15 @@
 
 // Pieces of a 1990s desktop's controls, drawn in the light grey scheme of the game's window.
 
+struct Box {
+    int x, y, w, h;
+};
+
 // A push button standing out (raised) or pushed in, filled with light grey.
 void DrawRaisedButton(Canvas& canvas, int x, int y, int w, int h);
+// What shows of a raised button's grey face: inside its one-pixel light edge at the left and
+// top and its two-pixel shadow at the right and bottom.
+Box RaisedButtonFace(int x, int y, int w, int h);
 void DrawPressedButton(Canvas& canvas, int x, int y, int w, int h);
 // A two-pixel sunken edge around the rectangle, leaving its inside alone.
 void DrawSunkenEdge(Canvas& canvas, int x, int y, int w, int h);
