@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation>Retour</translation>
+        <translation>Recul</translation>
     </message>
 </context>
 <context>

@@ -96,8 +96,10 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     game.Click(Centre({PxX(1), PxY(1)}));
     const QRect help = game.WaitForWindow(kHelpSize, 10s);
     ASSERT_FALSE(help.isEmpty()) << "no help window";
-    game.ScreenshotOf(help, QStringLiteral("help-") + Code());
     tree = WaitForWindowNamed(bus, game.ProcessId(), QStringLiteral("Glimmerjig"));
+    // A few lines up, for the screenshot's sake.
+    support::LetIntervalPass(3s);
+    game.ScreenshotOf(help, QStringLiteral("help-") + Code());
     for (const char* title : {"Level", "Score", "About"})
         EXPECT_NE(Find(tree, tree.begin(), "page tab", Translated("HelpPages", title)), tree.end()) << title;
     const auto page = std::find_if(tree.begin(), tree.end(), [](const Accessible& node) {
