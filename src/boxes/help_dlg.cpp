@@ -115,7 +115,7 @@ void CHelpDlg::CreateTabs()
 
 void CHelpDlg::OnInitDialog()
 {
-    for (const HelpPageText& page : HelpPageTexts())
+    for (const HelpPageText& page : HelpPageTexts(GameLanguage()))
         m_tab->addTab(QString::fromLatin1(page.title.data(), static_cast<qsizetype>(page.title.size())));
     for (int i = 0; i < kHelpPageCount; ++i) {
         auto* page = new CHelpPage(i, m_tabArea);

@@ -25,13 +25,13 @@ CHelpPage::CHelpPage(int index, QWidget* parent)
     resize(dlu::X(267), dlu::Y(138));
     hide();
     m_text = FramedPictureText(this, dlu::Rect(0, 0, 265, 136), control_name::kTextFrame);
-    const std::string_view title = HelpPageTexts()[m_nIndex].title;
+    const std::string_view title = HelpPageTexts(GameLanguage())[m_nIndex].title;
     m_text->setAccessibleName(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
 }
 
 void CHelpPage::StartText()
 {
-    m_text->SetText(HelpPageTexts()[m_nIndex].text, kTextSeparator);
+    m_text->SetText(HelpPageTexts(GameLanguage())[m_nIndex].text, kTextSeparator);
     m_text->SetSpeed(kFastSpeed, 0);
     m_text->SetColor(kKeyColour, kMagenta);
     // Only the about page has plain lines; the others never show this colour.
