@@ -40,33 +40,39 @@ const LanguageCredits& CreditsIn(Language language)
 // The credits from the first picture to the banner, then the notices, the contact address as a
 // large-text line and the blank lines before the text starts again. The address is a pointer
 // of the product facts, not a literal, so the texts are built at run time.
-std::string Credits(std::string_view head, const LanguageCredits& credits)
+std::string Assembled(std::string_view head, const LanguageCredits& credits)
 {
     return std::string(head) + std::string(credits.notices) + "|" + kContactEmail + "\t|||||";
+}
+
+struct Credits {
+    std::string box;
+    std::string tab;
+};
+
+const Credits& CreditsOf(Language language)
+{
+    static const auto texts = [] {
+        std::array<Credits, kLanguageCount> all;
+        for (const Language each : kLanguages) {
+            const LanguageCredits& credits = CreditsIn(each);
+            all[IndexOf(each)] = {Assembled(credits.box, credits), Assembled(credits.tab, credits)};
+        }
+        return all;
+    }();
+    return texts[IndexOf(language)];
 }
 
 }  // namespace
 
 const std::string& CreditsText(Language language)
 {
-    static const auto texts = [] {
-        std::array<std::string, kLanguageCount> all;
-        for (const Language each : kLanguages)
-            all[IndexOf(each)] = Credits(CreditsIn(each).box, CreditsIn(each));
-        return all;
-    }();
-    return texts[IndexOf(language)];
+    return CreditsOf(language).box;
 }
 
 const std::string& AboutPageText(Language language)
 {
-    static const auto texts = [] {
-        std::array<std::string, kLanguageCount> all;
-        for (const Language each : kLanguages)
-            all[IndexOf(each)] = Credits(CreditsIn(each).tab, CreditsIn(each));
-        return all;
-    }();
-    return texts[IndexOf(language)];
+    return CreditsOf(language).tab;
 }
 
 const std::array<HelpPageText, kHelpPageCount>& HelpPageTexts(Language language)
