@@ -152,4 +152,35 @@
         <translation>También se aceptan las opciones propias de Qt (-platform, -display, -style, ...).</translation>
     </message>
 </context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
 </TS>

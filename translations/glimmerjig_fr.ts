@@ -152,4 +152,35 @@
         <translation>Les options propres à Qt (-platform, -display, -style, ...) sont aussi acceptées.</translation>
     </message>
 </context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Recul</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Démo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
 </TS>

@@ -22,7 +22,7 @@ public:
 // Page 0..7, or 8 for the About box's credits.
 std::string_view Text(int index)
 {
-    return index < kHelpPageCount ? HelpPageTexts()[static_cast<std::size_t>(index)].text : std::string_view(CreditsText());
+    return index < kHelpPageCount ? HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(index)].text : std::string_view(CreditsText(Language::kEnglish));
 }
 
 void EngineTick(benchmark::State& state)

@@ -1,4 +1,4 @@
-#include "help/help_texts.h"
+#include "help/language_texts.h"
 
 // Each page is one string; the literals are split only to keep the lines readable.
 
@@ -51,17 +51,5 @@ const std::string_view kDemoPage =
     "Demo feature can be started by pressing button\t||DEMOU^||"
     "To stop the Demo, just move your mouse\t|Demo will stop in 1-2 seconds\t|||BITMAP1^|||";
 
-const std::array<HelpPageText, kHelpPageCount>& HelpPageTexts()
-{
-    static const std::array<HelpPageText, kHelpPageCount> pages = {{
-        {"Glimmerjig", kGamePage},
-        {"Level", kLevelPage},
-        {"Score", kScorePage},
-        {"Back", kBackPage},
-        {"Hint", kHintPage},
-        {"Sound", kSoundPage},
-        {"Demo", kDemoPage},
-        {"About", AboutPageText()},
-    }};
-    return pages;
-}
+const LanguagePages kEnglishPages = {{kGamePage, kLevelPage, kScorePage, kBackPage, kHintPage, kSoundPage,
+                                     kDemoPage}};

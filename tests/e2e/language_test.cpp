@@ -137,9 +137,9 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, LanguageTest,
     testing::Values(LanguageRun{Language::kEnglish, "C", "How to PLAY?", "Algorithm and Programming"},
-                    LanguageRun{Language::kGerman, "de_DE.UTF-8", "TODO", "TODO"},
-                    LanguageRun{Language::kFrench, "fr_FR.UTF-8", "TODO", "TODO"},
-                    LanguageRun{Language::kSpanish, "es_ES.UTF-8", "TODO", "TODO"}),
+                    LanguageRun{Language::kGerman, "de_DE.UTF-8", "Wie wird GESPIELT?", "und Programmierung"},
+                    LanguageRun{Language::kFrench, "fr_FR.UTF-8", "Comment JOUER ?", "et programmation"},
+                    LanguageRun{Language::kSpanish, "es_ES.UTF-8", "¿Cómo JUGAR?", "y programación"}),
     [](const auto& info) { return std::string(LanguageCode(info.param.language)); });
 
 }  // namespace

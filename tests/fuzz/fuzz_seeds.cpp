@@ -41,10 +41,13 @@ int main(int argc, char** argv)
     const std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir / "picture_text");
     std::filesystem::create_directories(dir / "launch_url");
-    int n = 0;
-    for (const HelpPageText& page : HelpPageTexts())
-        Write(dir / "picture_text" / ("page" + std::to_string(n++)), PictureTextSeed(page.text, 398, 221));
-    Write(dir / "picture_text" / "credits", PictureTextSeed(CreditsText(), 176, 206));
+    for (const Language language : kLanguages) {
+        const std::string code(LanguageCode(language));
+        int n = 0;
+        for (const HelpPageText& page : HelpPageTexts(language))
+            Write(dir / "picture_text" / (code + "_page" + std::to_string(n++)), PictureTextSeed(page.text, 398, 221));
+        Write(dir / "picture_text" / (code + "_credits"), PictureTextSeed(CreditsText(language), 176, 206));
+    }
     Write(dir / "launch_url" / "mail", MailTarget());
     Write(dir / "launch_url" / "web", kWebHost);
     return 0;

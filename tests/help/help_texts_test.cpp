@@ -53,7 +53,7 @@ class HelpPageTest : public testing::TestWithParam<PageCase> {};
 TEST_P(HelpPageTest, CutsIntoItsLinesAndPictures)
 {
     const PageCase& page = GetParam();
-    const HelpPageText& entry = HelpPageTexts()[static_cast<std::size_t>(page.index)];
+    const HelpPageText& entry = HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(page.index)];
     EXPECT_EQ(entry.title, page.title);
     if (page.length != 0) {
         EXPECT_EQ(entry.text.size(), page.length);
@@ -147,7 +147,7 @@ TEST(HelpPageTest, PagesReadWordForWord)
     },
     };
     for (std::size_t page = 0; page < std::size(pages); ++page) {
-        const auto lines = CutLines(HelpPageTexts()[page].text, kTextSeparator);
+        const auto lines = CutLines(HelpPageTexts(Language::kEnglish)[page].text, kTextSeparator);
         ASSERT_EQ(lines.size(), pages[page].size()) << "page " << page;
         for (std::size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i], pages[page][i]) << "page " << page << ", line " << i + 1;
@@ -186,7 +186,7 @@ const Expected kNotices[] = {{"Copyright \xA9 2026 Glimmerjig", LineKind::kPlain
 TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 {
     const std::string contact = std::string(kContactEmail) + "\t";
-    ExpectLines(CreditsText(),
+    ExpectLines(CreditsText(Language::kEnglish),
                 {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
                  {"Design,", LineKind::kPlain}, {"Algorithm and Programming", LineKind::kPlain},
                  {"for Windows95\xA9,", LineKind::kPlain}, {"Windows98\xA9,", LineKind::kPlain},
@@ -200,7 +200,7 @@ TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 TEST(CreditsTest, AboutPageHasItsNineteenLines)
 {
     const std::string contact = std::string(kContactEmail) + "\t";
-    ExpectLines(AboutPageText(),
+    ExpectLines(AboutPageText(Language::kEnglish),
                 {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
                  {"Design, Algorithm and", LineKind::kPlain},
                  {"Programming for Windows95 \xA9", LineKind::kPlain},
@@ -214,10 +214,10 @@ TEST(CreditsTest, AboutPageHasItsNineteenLines)
 // The only character outside ASCII in any text is the copyright sign.
 TEST(CreditsTest, UseNoOtherCharacterOutsideAscii)
 {
-    for (const HelpPageText& page : HelpPageTexts())
+    for (const HelpPageText& page : HelpPageTexts(Language::kEnglish))
         for (const char c : page.text)
             EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9') << page.title;
-    for (const char c : CreditsText())
+    for (const char c : CreditsText(Language::kEnglish))
         EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9');
 }
 

@@ -77,7 +77,7 @@ inline QRect Ink(const QImage& frame, const QImage& background)
 // line. Ticks are given by hand, so its timer never fires.
 inline void StartAsHelpPage(CPictureText& control, int index)
 {
-    control.SetText(HelpPageTexts()[static_cast<std::size_t>(index)].text, '|');
+    control.SetText(HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(index)].text, '|');
     control.SetSpeed(2, 0);
     control.SetColor(0, Rgb(255, 0, 255));
     control.SetColor(4, index == 7 ? Rgb(0, 0, 100) : Rgb(0, 0, 255));

@@ -1,0 +1,57 @@
+# Every text of the desktop entry and the AppStream metadata that a menu or a software centre
+# shows is there in each language the game speaks: the desktop entry's GenericName, Comment and
+# Keywords, and each English <summary>, <p>, <li> and <caption> of the metadata followed directly
+# by its translations. The game's name is the same in every language and has none.
+# Usage: cmake -DDESKTOP=<file> -DMETAINFO=<file> -P entries_test.cmake
+cmake_minimum_required(VERSION 3.25)
+set(languages de fr es)
+set(missing "")
+
+file(READ ${DESKTOP} entry)
+set(entry "\n${entry}")
+foreach(key GenericName Comment Keywords)
+  if(entry MATCHES "\n${key}=")
+    foreach(lang ${languages})
+      if(NOT entry MATCHES "\n${key}\\[${lang}\\]=")
+        list(APPEND missing "${key}[${lang}]")
+      endif()
+    endforeach()
+  endif()
+endforeach()
+
+# The opening tags in document order; an English one starts a group, the translations of the
+# same tag directly after it join it.
+file(READ ${METAINFO} metainfo)
+string(REGEX MATCHALL "<(summary|p|li|caption)( xml:lang=\"[a-z]+\")?>" tags "${metainfo}")
+set(english "")
+set(count 0)
+macro(close_group)
+  if(english)
+    foreach(lang ${languages})
+      if(NOT lang IN_LIST translated)
+        list(APPEND missing "text ${count} of the metadata, <${english}>, in ${lang}")
+      endif()
+    endforeach()
+  endif()
+endmacro()
+foreach(tag ${tags})
+  string(REGEX REPLACE "^<([a-z]+).*" "\\1" name "${tag}")
+  if(tag MATCHES "xml:lang=\"([a-z]+)\"" AND name STREQUAL english)
+    list(APPEND translated ${CMAKE_MATCH_1})
+  else()
+    close_group()
+    math(EXPR count "${count} + 1")
+    set(english "${name}")
+    set(translated "")
+    if(tag MATCHES "xml:lang")
+      list(APPEND missing "${tag} without its English text before it")
+      set(english "")
+    endif()
+  endif()
+endforeach()
+close_group()
+
+if(missing)
+  list(JOIN missing "\n  " list)
+  message(FATAL_ERROR "Untranslated:\n  ${list}")
+endif()
