@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Marcador</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Back</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Créditos</translation>
     </message>
 </context>
 </TS>
