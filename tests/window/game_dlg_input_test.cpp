@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "box_watch.h"
+#include "language_scope.h"
 #include "game/board.h"
 #include "game/opponent.h"
 #include "game_dlg_fixture.h"
@@ -296,6 +297,29 @@ TEST_F(GameDlgInputTest, MessageBoxHasTheTextCaptionExclamationAndOk)
     EXPECT_EQ(watch.Seen()->icon, QMessageBox::Warning);
     EXPECT_EQ(watch.Seen()->buttons, 1);
     EXPECT_EQ(watch.Seen()->owner, &dialog);
+}
+
+TEST_F(GameDlgInputTest, MessageBoxSpeaksTheGameLanguageAndKeepsTheNameInItsCaption)
+{
+    const struct {
+        Language language;
+        const char* win;
+        const char* lose;
+    } cases[] = {{Language::kGerman, "Du hast gewonnen!", "Du hast verloren!"},
+                 {Language::kFrench, "Vous avez gagn\u00e9\u00a0!", "Vous avez perdu\u00a0!"},
+                 {Language::kSpanish, "\u00a1Has ganado!", "\u00a1Has perdido!"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(LanguageCode(c.language));
+        CLanguageScope language(c.language);
+        ASSERT_TRUE(language.Loaded());
+        for (const auto& [english, shown] : {std::pair{"You win!", c.win}, std::pair{"You lose!", c.lose}}) {
+            CBoxWatch watch;
+            dialog.ShowMessage(english, "       Glimmerjig");
+            ASSERT_TRUE(watch.Seen());
+            EXPECT_EQ(watch.Seen()->text, QString::fromUtf8(shown));
+            EXPECT_EQ(watch.Seen()->caption, QStringLiteral("       Glimmerjig"));
+        }
+    }
 }
 
 }  // namespace
