@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>&amp;Minimize</source>
-        <translation>M&amp;inimieren</translation>
+        <translation>&amp;Minimieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>Schl&amp;ießen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;About Game   G l i m m e r j i g...</source>

@@ -229,6 +229,32 @@ TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// Each item of the window menu answers a key of its own, in every language.
+TEST(GameDlgLanguageTest, WindowMenuItemsHaveAccessKeysOfTheirOwnInEveryLanguage)
+{
+    for (Language language : kLanguages) {
+        SCOPED_TRACE(LanguageCode(language));
+        CLanguageScope scope(language);
+        CGameDlg window{(fake_sound::Reset(), fake_sound::Output()), RecordLaunch};
+        ASSERT_TRUE(ShowActive(window));
+        RightClick(&window);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        QStringList keys;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QString text = action->text();
+            EXPECT_EQ(text.count(QLatin1Char('&')), 1) << text.toStdString();
+            keys << text.mid(text.indexOf(QLatin1Char('&')) + 1, 1).toLower();
+        }
+        menu->close();
+        EXPECT_EQ(keys.size(), 3);
+        EXPECT_EQ(keys.removeDuplicates(), 0) << keys.join(QLatin1Char(' ')).toStdString();
+    }
+    fake_sound::Reset();
+}
+
 // Wherever the right click lands: disabled controls pass it to the window as well.
 TEST_F(GameDlgInputTest, ARightClickAnywhereOpensTheWindowMenu)
 {
