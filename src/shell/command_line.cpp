@@ -47,7 +47,8 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     const QString program = QStringLiteral("glimmerjig: ");
-    const QString hint = QLatin1Char(' ') + CommandLine::tr("Try '%1'.").arg(QStringLiteral("glimmerjig --help")) + QLatin1Char('\n');
+    const QString hint =
+        QLatin1Char(' ') + CommandLine::tr("Try '%1'.").arg(QStringLiteral("glimmerjig --help")) + QLatin1Char('\n');
     const ArgumentsForGame own = WithoutQtOptions(QCoreApplication::arguments());
     if (!own.strMissingValue.isEmpty()) {
         Print(stderr, program + CommandLine::tr("Missing value after '%1'.").arg(own.strMissingValue) + hint);
@@ -58,11 +59,14 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
         return {false, 2, false};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, program + CommandLine::tr("unexpected argument '%1'.").arg(parser.positionalArguments().first()) + hint);
+        const QString argument = parser.positionalArguments().first();
+        Print(stderr, program + CommandLine::tr("unexpected argument '%1'.").arg(argument) + hint);
         return {false, 2, false};
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText() + QLatin1Char('\n') + CommandLine::tr("Qt's own options (-platform, -display, -style, ...) are also taken.") + QLatin1Char('\n'));
+        const QString qtOptions =
+            CommandLine::tr("Qt's own options (-platform, -display, -style, ...) are also taken.");
+        Print(stdout, parser.helpText() + QLatin1Char('\n') + qtOptions + QLatin1Char('\n'));
         return {false, 0, false};
     }
     if (parser.isSet(version)) {

@@ -8,8 +8,9 @@
 // A push button that is nothing but one of its four pictures: "D" while pressed, else "F"
 // with the keyboard focus, else "X" when disabled, else "U"; a missing picture falls through
 // to the next. Once the keyboard has moved the focus, the focused button also shows the
-// dotted focus mark (widgets/focus_mark.h). The button takes the size of its "U" picture. Pictures are never smoothed:
-// at a whole-number scale factor every picture pixel becomes a block of screen pixels.
+// dotted focus mark (widgets/focus_mark.h). The button takes the size of its "U" picture.
+// Pictures are never smoothed: at a whole-number scale factor every picture pixel becomes a
+// block of screen pixels.
 class CCellButton : public QAbstractButton {
     Q_OBJECT
 

@@ -179,7 +179,7 @@ void CPictureText::RunTicks(int count)
         const std::size_t top = y;
         int left = INT_MAX, right = INT_MIN;
         for (; y < rows && !(m_inkBefore[y].IsEmpty() && m_inkRows[y].IsEmpty()); ++y) {
-            for (const InkSpan& span : {m_inkBefore[y], m_inkRows[y]}) {
+            for (const PixelSpan& span : {m_inkBefore[y], m_inkRows[y]}) {
                 if (!span.IsEmpty()) {
                     left = std::min(left, span.left);
                     right = std::max(right, span.right);

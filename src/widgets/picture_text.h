@@ -17,6 +17,7 @@
 #include "widgets/colorref.h"
 #include "widgets/picture_text_fonts.h"
 #include "widgets/line_strip.h"
+#include "widgets/pixel_rows.h"
 #include "widgets/tiled_frame.h"
 
 // A control that scrolls a picture-text markup text (help/markup.h) upwards, one pixel per
@@ -103,13 +104,8 @@ private:
     CLineStrip m_strip;  // the line emerging
     QRect m_rcArea;       // the column of the latest tick
     // Per canvas row: the pixels from its first to its last other than the key colour inside
-    // the column, [left, right); empty when it has none. A frame repaints only where rows held
-    // such ink before it or hold it after it.
-    struct InkSpan {
-        int left = 0;
-        int right = 0;
-        bool IsEmpty() const { return left >= right; }
-    };
-    std::vector<InkSpan> m_inkRows;
-    std::vector<InkSpan> m_inkBefore;
+    // the column, in canvas columns; empty when it has none. A frame repaints only where rows
+    // held such ink before it or hold it after it.
+    std::vector<PixelSpan> m_inkRows;
+    std::vector<PixelSpan> m_inkBefore;
 };

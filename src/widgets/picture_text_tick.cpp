@@ -16,8 +16,7 @@ QRect ToQRect(const PixelRect& rect)
 // Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
 // its old pixels. Given which rows hold ink in the column, rows of the key colour alone that
 // would take the key colour alone are left as they are.
-template <typename Span>
-void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<Span>* ink)
+void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<PixelSpan>* ink)
 {
     const QRect part = column.intersected(image.rect());
     if (part.isEmpty())
@@ -76,7 +75,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     if (draw.freshCanvas) {
         m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
         m_bmpCanvas.fill(KeyColour());
-        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), InkSpan{});
+        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), PixelSpan{});
     }
     const QRect column = ToQRect(draw.column);
     const bool widened = column != m_rcArea;
@@ -88,7 +87,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     // Ticks given to a still view scroll it on: its rows are learnt first.
     const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
     if (unknown)
-        m_inkRows.assign(static_cast<std::size_t>(H), InkSpan{});
+        m_inkRows.assign(static_cast<std::size_t>(H), PixelSpan{});
     if (!draw.scroll.IsEmpty()) {
         // The rows' ink is known for this column unless it has just changed.
         const bool known = !unknown && !widened && draw.scroll == draw.column;
@@ -96,7 +95,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
         std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
     }
     FillRow(*canvas, H - 1, KeyColour());
-    m_inkRows.back() = InkSpan{};
+    m_inkRows.back() = PixelSpan{};
     // Most revealed rows were revealed a tick ago and scrolled into place since: only the
     // rows a copy alters have their ink measured again.
     const auto measure = [this](int y) { FindInk(y, y + 1); };

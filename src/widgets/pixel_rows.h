@@ -13,5 +13,6 @@ void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb 
 struct PixelSpan {
     int left = 0;
     int right = 0;
+    bool IsEmpty() const { return left >= right; }
 };
 PixelSpan SpanOtherThan(const QRgb* row, int count, QRgb key);

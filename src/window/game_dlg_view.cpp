@@ -73,8 +73,9 @@ void CGameDlg::SetScoreText(const std::string& text)
 
 void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
 {
-    // The game flow hands over its English texts; those it marked are in the catalogues.
-    QMessageBox box(QMessageBox::Warning, tr(caption.c_str()), tr(text.c_str()), QMessageBox::Ok, this);
+    // The game flow hands over its English texts, marked for the catalogues; the caption is the
+    // game's name.
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption), tr(text.c_str()), QMessageBox::Ok, this);
     box.exec();
 }
 
