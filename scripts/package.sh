@@ -3,7 +3,9 @@
 # this work tree (uncommitted changes included, untracked files not), in build-pkg/: the orig
 # tarball, the .dsc, the .changes, the game's .deb and its -dbgsym package. Prints the path of
 # the game's .deb. Extra arguments go to dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck skips the
-# tests.
+# tests. With --unpack-only as its only argument it stops before building, having made the orig
+# tarball and the unpacked source tree beside it, and prints the tree's path (for a build
+# elsewhere, such as a clean chroot).
 #
 # The orig tarball is `git archive` of the work tree, without debian/, as a commit dated like
 # HEAD, so that the same sources give the same tarball; debian/ comes beside it as the Debian
@@ -33,5 +35,9 @@ git archive --format=tar --prefix="glimmerjig-$upstream/" "${snapshot:-HEAD}" --
   xz -6 -T1 >"build-pkg/glimmerjig_$upstream.orig.tar.xz"
 tar -xf "build-pkg/glimmerjig_$upstream.orig.tar.xz" -C build-pkg
 git archive --format=tar --prefix="glimmerjig-$upstream/" "${snapshot:-HEAD}" debian | tar -xf - -C build-pkg
+if [ "${1:-}" = --unpack-only ]; then
+  echo "$PWD/build-pkg/glimmerjig-$upstream"
+  exit 0
+fi
 (cd "build-pkg/glimmerjig-$upstream" && dpkg-buildpackage -us -uc -j"$(nproc)" "$@") >&2
 ls "$PWD/build-pkg/glimmerjig_${version#*:}_$arch.deb"

@@ -16,13 +16,14 @@ PLAY_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev
   fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   xvfb xauth xdotool imagemagick x11-utils
   xfwm4 openbox
   weston
   dbus at-spi2-core python3-pyatspi
   locales
   dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
+  mmdebstrap
 )
 
 case "${1:-}" in

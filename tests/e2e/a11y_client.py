@@ -4,14 +4,16 @@ Usage: /usr/bin/python3 a11y_client.py PID [TIMEOUT_SECONDS]
 
 Waits until the program with that process id is on the AT-SPI registry with a window, then
 prints one JSON object a line for each accessible, depth first from the application:
-depth, role, name, description, states and extents (x, y, width, height on the screen; null when the
-accessible has no place). Exits 1 when the program did not appear in time.
+depth, role (its constant's name in words), name, description, states and extents (x, y, width,
+height on the screen; null when the accessible has no place). Exits 1 when the program did not
+appear in time.
 """
 import json
 import sys
 import time
 
 import pyatspi
+from gi.repository import Atspi
 
 
 def find_application(pid, timeout):
@@ -34,11 +36,17 @@ def extents(accessible):
     return [box.x, box.y, box.width, box.height]
 
 
+def role_name(accessible):
+    # From the role's constant, whose name stays while the display name may change between
+    # AT-SPI releases (a push button is called "button" in Debian 13).
+    return Atspi.Role(int(accessible.getRole())).value_nick.replace("-", " ")
+
+
 def dump(accessible, depth):
     states = accessible.getState().getStates()
     print(json.dumps({
         "depth": depth,
-        "role": accessible.getRoleName(),
+        "role": role_name(accessible),
         "name": accessible.name,
         "description": accessible.description,
         "states": sorted(pyatspi.stateToString(state) for state in states),

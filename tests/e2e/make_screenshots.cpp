@@ -2,7 +2,8 @@
 // the X display this runs under (xvfb-run -a -s "-screen 0 1024x768x24 -noreset"), of the game
 // this build's end-to-end tests start. Writes <folder>/start.png, the start board, and
 // <folder>/game.png, the board once the player has taken the top five smileys of the left
-// column and the computer has answered. The same game gives the same pixels.
+// column and the computer has answered. The same game gives the same pixels, and each picture
+// names the Qt release that drew it.
 #include <QCoreApplication>
 #include <QDir>
 #include <iostream>
@@ -12,8 +13,11 @@
 
 namespace {
 
-bool Save(const QImage& shot, const QString& path)
+// Each picture names the Qt release that drew it: the controls of Qt's style look as they do
+// in that release only.
+bool Save(QImage shot, const QString& path)
 {
+    shot.setText(QStringLiteral("Qt"), QString::fromLatin1(qVersion()));
     if (shot.isNull() || !shot.save(path, "PNG")) {
         std::cerr << "make_screenshots: no settled window for " << path.toStdString() << "\n";
         return false;

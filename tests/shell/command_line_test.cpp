@@ -1,7 +1,9 @@
 // The program as a terminal user meets it: options, mistakes and a missing display.
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,20 +131,37 @@ INSTANTIATE_TEST_SUITE_P(
 struct LanguageCase {
     const char* name;
     Variables locale;
-    const char* ownLine;   // a line of the game's catalogue
-    const char* qtHeading; // the parser's heading from Qt's catalogue
+    const char* ownLine;    // a line of the game's catalogue
+    const char* qtLanguage; // whose Qt catalogue words the parser's heading; "" for English
 };
 
 void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
+
+// The parser's heading as this machine's Qt catalogue of the language words it (Qt's
+// translators reword it between releases); empty when that catalogue is missing.
+QString QtHeading(const char* language)
+{
+    const QString english = QStringLiteral("Options:");
+    if (*language == '\0')
+        return english;
+    QTranslator catalogue;
+    if (!catalogue.load(QStringLiteral("qtbase_") + QLatin1String(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return {};
+    const QString heading = catalogue.translate("QCommandLineParser", "Options:");
+    return heading == english ? QString() : heading;
+}
 
 class LanguageTest : public testing::TestWithParam<LanguageCase> {};
 
 TEST_P(LanguageTest, HelpSpeaksTheChosenLanguage)
 {
+    const QString heading = QtHeading(GetParam().qtLanguage);
+    ASSERT_FALSE(heading.isEmpty()) << "no Qt catalogue with the heading in " << GetParam().qtLanguage;
     const Outcome run = Start({QStringLiteral("--help")}, {}, {}, GetParam().locale);
     EXPECT_EQ(run.nExitCode, 0);
     EXPECT_TRUE(run.out.contains(QString::fromUtf8(GetParam().ownLine))) << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(QString::fromUtf8(GetParam().qtHeading))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(heading)) << run.out.toStdString();
 }
 
 const char* const kEnglishLine = "Show this help and exit.";
@@ -152,16 +171,16 @@ const char* const kSpanishLine = "Muestra esta ayuda y sale.";
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LanguageTest,
-    testing::Values(LanguageCase{"C", {{"LANG", "C"}}, kEnglishLine, "Options:"},
-                    LanguageCase{"German", {{"LANG", "de_DE.UTF-8"}}, kGermanLine, "Optionen:"},
-                    LanguageCase{"French", {{"LANG", "fr_FR.UTF-8"}}, kFrenchLine, "Options :"},
-                    LanguageCase{"Spanish", {{"LANG", "es_ES.UTF-8"}}, kSpanishLine, "Opciones:"},
-                    LanguageCase{"Unspoken", {{"LANG", "pt_BR.UTF-8"}}, kEnglishLine, "Options:"},
-                    LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "Options :"},
-                    LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, "Options:"},
-                    LanguageCase{"ListIgnoredUnderC", {{"LANG", "C"}, {"LANGUAGE", "fr"}}, kEnglishLine, "Options:"},
-                    LanguageCase{"MessagesOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, kSpanishLine, "Opciones:"},
-                    LanguageCase{"AllOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "Optionen:"}),
+    testing::Values(LanguageCase{"C", {{"LANG", "C"}}, kEnglishLine, ""},
+                    LanguageCase{"German", {{"LANG", "de_DE.UTF-8"}}, kGermanLine, "de"},
+                    LanguageCase{"French", {{"LANG", "fr_FR.UTF-8"}}, kFrenchLine, "fr"},
+                    LanguageCase{"Spanish", {{"LANG", "es_ES.UTF-8"}}, kSpanishLine, "es"},
+                    LanguageCase{"Unspoken", {{"LANG", "pt_BR.UTF-8"}}, kEnglishLine, ""},
+                    LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "fr"},
+                    LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, ""},
+                    LanguageCase{"ListIgnoredUnderC", {{"LANG", "C"}, {"LANGUAGE", "fr"}}, kEnglishLine, ""},
+                    LanguageCase{"MessagesOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, kSpanishLine, "es"},
+                    LanguageCase{"AllOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "de"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -9,7 +8,7 @@
 inline testing::AssertionResult ShowActive(QWidget& window)
 {
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     if (QTest::qWaitForWindowActive(&window))
         return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the window did not become active";

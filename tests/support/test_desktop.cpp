@@ -72,6 +72,17 @@ void CTestDesktop::RegisterHandler(const QString& then)
                       QStringLiteral("x-scheme-handler/mailto"), QStringLiteral("x-scheme-handler/https")});
 }
 
+void CTestDesktop::FailingDesktopOpener()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("bin"));
+    WriteFile(Path("bin/gio"),
+              "#!/bin/sh\n[ \"$1\" = help ] && exit 0\n"
+              "echo \"gio: $2: No application is registered as handling this file\" >&2\nexit 2\n",
+              true);
+    Set("PATH", QFile::encodeName(Path("bin")) + ':' + qgetenv("PATH"));
+    Set("XDG_CURRENT_DESKTOP", "GNOME");
+}
+
 QString CTestDesktop::WaitAtGate()
 {
     m_bGateShut = true;

@@ -26,6 +26,12 @@ public:
     // records the URL it gets, then runs the shell lines of then.
     void RegisterHandler(const QString& then = {});
 
+    // Makes it a GNOME desktop whose opener, gio, fails as it does when no program is
+    // registered for the target. xdg-open reports that failure on every release, while
+    // from Debian 13 on it reports success after any handler it found has run, whatever the
+    // handler's exit status.
+    void FailingDesktopOpener();
+
     // The URL the handler received; empty when it never ran.
     QString Recorded() const;
 

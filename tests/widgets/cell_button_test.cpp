@@ -1,10 +1,10 @@
 // What a picture button paints in each state, with the fall-through between its pictures.
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "active_window.h"
 #include "qt_print.h"
 #include "widgets/cell_button.h"
 
@@ -58,11 +58,9 @@ protected:
         other->move(40, 0);
         other->setFocusPolicy(Qt::ClickFocus);
         window.resize(80, 30);
-        window.show();
         button->show();
         other->show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(ShowActive(window));
         other->setFocus();
         return button;
     }

@@ -47,8 +47,7 @@ TEST(LaunchTargetTest, FailedLaunchShowsItsCodeInABoxOwnedByTheWindow)
         const char* recorded = "";  // what the handler received
     } cases[] = {
         {"no handler registered", [](CTestDesktop&) {}, "mailTo: a@b.example", "2+"},
-        {"handler fails", [](CTestDesktop& d) { d.RegisterHandler("exit 1"); }, "h.example", "5+",
-         "https://h.example"},
+        {"the desktop's opener fails", [](CTestDesktop& d) { d.FailingDesktopOpener(); }, "h.example", "5+"},
         {"file not found", [](CTestDesktop& d) { d.RegisterHandler(); },
          "file:///no/such/glimmerjig/file", "+3"},
         {"xdg-open missing from PATH",
@@ -97,7 +96,7 @@ TEST(LaunchTargetTest, AFailedLaunchFromTheGameShowsItsBoxOverTheGameThenTheGame
     } cases[] = {
         {"About, mail button, no mail program", [](CTestDesktop&) {},
          [](CGameDlg& game) { RunAbout(game, [](CAboutDlg& box) { box.MailButton().click(); }); }, "2+"},
-        {"Help, GoTo, the browser fails", [](CTestDesktop& d) { d.RegisterHandler("exit 1"); },
+        {"Help, GoTo, the desktop's opener fails", [](CTestDesktop& d) { d.FailingDesktopOpener(); },
          [](CGameDlg& game) { RunHelp(game, [](CHelpDlg& help) { HelpButton(help, control_name::kGoTo)->click(); }); },
          "5+"},
     };
