@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the source package of this work tree as Debian's builders do, for one release: in a
 # clean chroot made by `mmdebstrap --variant=buildd` that holds only the declared Build-Depends,
-# as an unprivileged user with no display, `dpkg-buildpackage -us -uc` with its tests; then that
-# release's `lintian --pedantic` on the .changes, which fails on any error or warning.
+# as an unprivileged user with no display, `dpkg-buildpackage -us -uc` with its tests and no
+# warning from the compiler or the packaging tools; then that release's `lintian --pedantic` on
+# the .changes, which fails on any error or warning.
 # What the build made, its log and lintian's output land in build-chroot/RELEASE/.
 #
 # The chroot with the build dependencies is kept as a tarball in $GLIMMERJIG_CHROOT_CACHE
@@ -82,6 +83,11 @@ if ! in_chroot "$builder_uid:$builder_uid" sh -c \
   exit 1
 fi
 grep -E '^dpkg-buildpackage: info: (source|host architecture)|tests passed|^dpkg-deb: building' "$out/build.log"
+# That release's compiler and tools build it without a warning.
+if grep -E ': warning: ' "$out/build.log" >&2; then
+  echo "chroot build: warnings on $release (log: $out/build.log)" >&2
+  exit 1
+fi
 cp "$root"/build/*.changes "$root"/build/*.dsc "$root"/build/*.deb "$root"/build/*.buildinfo \
   "$root"/build/*.tar.* "$out/"
 echo "== Files of the .changes"
