@@ -12,8 +12,11 @@ import json
 import sys
 import time
 
+import gi
 import pyatspi
-from gi.repository import Atspi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
 
 
 def find_application(pid, timeout):
@@ -36,10 +39,14 @@ def extents(accessible):
     return [box.x, box.y, box.width, box.height]
 
 
+# Roles whose constant AT-SPI has renamed, by their newer names (a push button is a "button"
+# from at-spi2-core 2.52 on, as in Debian 13).
+RENAMED_ROLES = {int(pyatspi.ROLE_PUSH_BUTTON): "button"}
+
+
 def role_name(accessible):
-    # From the role's constant, whose name stays while the display name may change between
-    # AT-SPI releases (a push button is called "button" in Debian 13).
-    return Atspi.Role(int(accessible.getRole())).value_nick.replace("-", " ")
+    role = int(accessible.getRole())
+    return RENAMED_ROLES.get(role, Atspi.Role(role).value_nick.replace("-", " "))
 
 
 def dump(accessible, depth):

@@ -77,7 +77,7 @@ void ExpectCellsSayWhatTheyShow(const Tree& tree, QPoint origin, const QImage& w
                                  ShowsWithFocusMark(window, SmileyCell(c, h), focusedYellow);
             const bool standing = focused || Shows(window, SmileyCell(c, h), yellow);
             ASSERT_TRUE(standing || Shows(window, SmileyCell(c, h), grey)) << where;
-            EXPECT_EQ(smiley.role, "push button");
+            EXPECT_EQ(smiley.role, "button");
             EXPECT_EQ(smiley.name, (standing ? "smiley" : "empty") + where);
             EXPECT_EQ(smiley.Has("enabled") && smiley.Has("sensitive"), standing) << smiley.name;
             EXPECT_EQ(smiley.Has("focused"), focused) << smiley.name;
@@ -85,7 +85,7 @@ void ExpectCellsSayWhatTheyShow(const Tree& tree, QPoint origin, const QImage& w
             const Accessible& mirror = *cells.mirrors.at(10 * c + h);
             const bool taken = Shows(window, MirrorCell(c, h), cyan);
             ASSERT_TRUE(taken || Shows(window, MirrorCell(c, h), white)) << where;
-            EXPECT_EQ(mirror.role, "push button");
+            EXPECT_EQ(mirror.role, "button");
             EXPECT_EQ(mirror.name, (taken ? "taken smiley" : "smiley not taken") + where);
             EXPECT_EQ(mirror.Has("enabled") && mirror.Has("sensitive"), taken) << mirror.name;
         }
@@ -204,7 +204,7 @@ TEST_F(AccessibilityTest, AboutBoxIsNamedInWordsAndShowsOnlyShowingNamedControls
     EXPECT_EQ(about->role, "dialog");
     EXPECT_EQ(about->name, "About Glimmerjig");
     ExpectOnlyShowingNamedControls(tree, static_cast<size_t>(about - tree.begin()));
-    const auto mail = std::find_if(about, tree.end(), [](const Accessible& node) { return node.role == "push button"; });
+    const auto mail = std::find_if(about, tree.end(), [](const Accessible& node) { return node.role == "button"; });
     ASSERT_NE(mail, tree.end());
     EXPECT_EQ(mail->name.rfind("mail to: ", 0), 0u) << mail->name;
 }

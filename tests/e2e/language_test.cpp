@@ -89,7 +89,7 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     for (const auto& button : kToolButtons) {
         SCOPED_TRACE(button.picture);
         EXPECT_TRUE(Shows(window, {PxX(button.x), PxY(button.y)}, Picture(button.picture)));
-        EXPECT_NE(Find(tree, tree.begin(), "push button", Translated("CGameControls", button.name)), tree.end());
+        EXPECT_NE(Find(tree, tree.begin(), "button", Translated("CGameControls", button.name)), tree.end());
     }
 
     // Help, its first page scrolling: its tabs and the words of its text.
@@ -128,7 +128,7 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     ASSERT_NE(credits, tree.end());
     EXPECT_TRUE(credits->description.contains(QString::fromUtf8(GetParam().aboutWords)))
         << credits->description.toStdString();
-    const auto mail = std::find_if(box, tree.end(), [](const Accessible& node) { return node.role == "push button"; });
+    const auto mail = std::find_if(box, tree.end(), [](const Accessible& node) { return node.role == "button"; });
     ASSERT_NE(mail, tree.end());
     EXPECT_TRUE(QString::fromStdString(mail->name).startsWith(Translated("CAboutDlg", "mail to: %1").arg(QString())))
         << mail->name;
