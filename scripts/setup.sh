@@ -7,7 +7,7 @@
 set -euo pipefail
 
 PLAY_PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev
