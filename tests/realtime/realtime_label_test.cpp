@@ -133,7 +133,7 @@ TEST(RealtimeLabel, EveryTestThatReadsTheClockCarriesIt)
         QStringList reads;
         for (const QString& file : FilesOf(test, programs)) {
             // This file's examples of clock reads are text, not reads.
-            if (file != QLatin1String(__FILE__))
+            if (file != QLatin1String(THIS_SOURCE))
                 reads << ClockReads(file);
         }
         if (reads.isEmpty())
