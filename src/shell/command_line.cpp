@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
 
 #include "base/product.h"
 #include "shell/catalogues.h"
@@ -28,8 +29,13 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
     if (argc <= 1)
         return {true, 0, false};
 
-    // A window-less application object, so the help text can name the program as it was started.
-    QCoreApplication app(argc, argv);
+    // A window-less application object for the parser and the catalogues. It is told the
+    // program's name in place of the path it was started by, which the usage line names.
+    std::vector<char*> named(argv, argv + argc + 1);
+    char name[] = "glimmerjig";
+    named[0] = name;
+    int namedCount = argc;
+    QCoreApplication app(namedCount, named.data());
     QCoreApplication::setApplicationName(QStringLiteral("glimmerjig"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
     InstallCatalogues(app);

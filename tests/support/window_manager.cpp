@@ -1,6 +1,7 @@
 #include "window_manager.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "poll.h"
 #include "process_stop.h"
@@ -49,4 +50,14 @@ bool CWindowManager::Managing()
     const support::ToolRun check =
         support::RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
     return check.output.contains(QLatin1String("window id"));
+}
+
+QString XProperty(const QString& window, const char* name)
+{
+    const QString property = QString::fromLatin1(name);
+    const support::ToolRun run = support::RunTool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, property});
+    // A property the window lacks is reported as "NAME:  not found." with exit code 0.
+    if (!run.ok || !run.output.startsWith(property) || run.output.endsWith(QLatin1String("not found.")))
+        return {};
+    return run.output.mid(run.output.indexOf(QRegularExpression(QStringLiteral("[=:]"))) + 1).trimmed();
 }

@@ -25,3 +25,7 @@ private:
     QProcess m_bus;
     QProcess m_manager;
 };
+
+// An X property of a window as xprop prints it after the property's name: "= a, b" for a
+// list, ":" and indented lines for size hints; empty while the window does not have it.
+QString XProperty(const QString& window, const char* name);
