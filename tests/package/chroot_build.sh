@@ -56,7 +56,8 @@ fi
 out=$PWD/build-chroot/$release
 rm -rf "$out"
 mkdir -p "$out"
-root=$(mktemp -d)
+# On disk: Debian 13 keeps /tmp in memory, and without device nodes.
+root=$(mktemp -d -p /var/tmp)
 trap '"${as_root[@]}" rm -rf --one-file-system "$root"' EXIT
 "${as_root[@]}" tar -xf "$tarball" -C "$root"
 
@@ -65,12 +66,22 @@ tree=$(bash scripts/package.sh --unpack-only)
 "${as_root[@]}" cp -a "$tree" "$(dirname "$tree")"/*.orig.tar.* "$root/build/"
 "${as_root[@]}" chown -R "$builder_uid:$builder_uid" "$root/build"
 
-# Runs a command in the chroot, as the user given, with /proc and /dev of a mount namespace of
-# its own, which takes them away when it ends.
+# Runs a command in the chroot, as the user given, with /proc and /dev mounted in a mount
+# namespace of its own and taken away again when it ends. Where "/" is no mount point (this
+# script run inside a chroot itself) its propagation cannot be made private; the mounts stay
+# those of the surrounding one, and /dev is a slave of the system's, so that its unmounting
+# leaves the system's /dev alone.
 in_chroot() {
   local user=$1; shift
-  "${as_root[@]}" unshare --mount --propagation private --fork \
-    sh -c 'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec "$@"' "$root" \
+  local propagation=unchanged
+  if mountpoint -q /; then propagation=private; fi
+  "${as_root[@]}" unshare --mount --propagation "$propagation" --fork sh -c '
+    mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && mount --make-rslave "$0/dev" || exit 1
+    "$@"
+    status=$?
+    umount -R "$0/dev"
+    umount "$0/proc"
+    exit "$status"' "$root" \
     chroot --userspec="$user" "$root" \
     env -i HOME=/build PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"
 }
