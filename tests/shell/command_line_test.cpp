@@ -49,7 +49,7 @@ Outcome Start(const QStringList& arguments, const QString& display = {}, const Q
 }
 
 struct AnswerCase {
-    const char* name;
+    std::string name;
     QStringList arguments;
     const char* stdoutPattern;
 };
@@ -71,6 +71,39 @@ TEST_P(AnswerTest, AnswersOnStandardOutputAndExitsZero)
 
 const char* const kHelp = "^Usage: glimmerjig \\[options\\]\\n(.|\\n)*-h, --help(.|\\n)*-v, --version";
 const char* const kVersion = "^glimmerjig " GLIMMERJIG_VERSION "\\n$";
+
+// Each option Qt takes for itself, with its value where it takes one, whatever that value looks
+// like: the game's own option after it still answers.
+std::vector<AnswerCase> QtOptionCases()
+{
+    const std::pair<const char*, const char*> options[] = {
+        {"platform", "offscreen"}, {"platformpluginpath", "/usr/lib/qt6/plugins"}, {"platformtheme", "gtk3"},
+        {"plugin", "evdevtouch"}, {"qwindowgeometry", "400x300+10+10"}, {"qwindowicon", "game.png"},
+        {"qwindowtitle", "A title"}, {"geometry", "400x300"}, {"title", "Glimmerjig"}, {"icon", "game.png"},
+        {"session", "1234"}, {"display", ":1"}, {"name", "glimmerjig"}, {"visual", "0x21"},
+        {"style", "fusion"}, {"stylesheet", "game.qss"}, {"qmljsdebugger", "port:3768"},
+        {"reverse", nullptr}, {"widgetcount", nullptr}, {"nograb", nullptr}, {"dograb", nullptr},
+        {"testability", nullptr}};
+    std::vector<AnswerCase> cases;
+    for (const auto& [option, value] : options) {
+        QStringList arguments{QLatin1Char('-') + QLatin1String(option)};
+        if (value != nullptr)
+            arguments << QLatin1String(value);
+        cases.push_back({std::string("Qt_") + option, arguments << QStringLiteral("--version"), kVersion});
+    }
+    cases.push_back({"Qt_geometry_fromCorner", {"-geometry", "-0-0", "--version"}, kVersion});
+    // Those Qt also takes as one argument.
+    const std::pair<const char*, const char*> joinedOptions[] = {
+        {"style", "fusion"}, {"stylesheet", "game.qss"}, {"qmljsdebugger", "port:3768"}};
+    for (const auto& [option, value] : joinedOptions) {
+        const QString joined = QStringLiteral("-%1=%2").arg(QLatin1String(option), QLatin1String(value));
+        cases.push_back({std::string("Qt_joined_") + option, {joined, QStringLiteral("--version")}, kVersion});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(QtOptions, AnswerTest, testing::ValuesIn(QtOptionCases()),
+                         [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(Options, AnswerTest,
                          testing::Values(AnswerCase{"Help", {"--help"}, kHelp}, AnswerCase{"H", {"-h"}, kHelp},
@@ -119,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"Argument", {"board"}, {}, {}, 2, "^glimmerjig: .*'board'.*--help"},
                     RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: Missing value after '-style'.*--help"},
                     RefusalCase{"UnknownAmongQtOptions", {"-platform", "offscreen", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
+                    RefusalCase{"UnknownWithValue", {"--frob=1"}, {}, {}, 2, "^glimmerjig: .*'frob'.*--help"},
                     RefusalCase{"NoDisplay", {}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
                     RefusalCase{"NoDisplayAfterSeparator", {"--"}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
                     RefusalCase{"DeadX", {}, ":4097", {}, 1, "^glimmerjig: .*display could not be reached"},
@@ -179,8 +213,15 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "fr"},
                     LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, ""},
                     LanguageCase{"ListIgnoredUnderC", {{"LANG", "C"}, {"LANGUAGE", "fr"}}, kEnglishLine, ""},
+                    LanguageCase{"ListIgnoredUnderCUtf8", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}, kEnglishLine, ""},
+                    LanguageCase{"ListIgnoredUnderPosix", {{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, kEnglishLine, ""},
+                    LanguageCase{"ListIgnoredUnderMessagesC", {{"LANG", "es_ES.UTF-8"}, {"LC_MESSAGES", "C.UTF-8"}, {"LANGUAGE", "fr"}}, kEnglishLine, ""},
+                    LanguageCase{"ListUnderMessagesOverLangC", {{"LANG", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LANGUAGE", "fr"}}, kFrenchLine, "fr"},
                     LanguageCase{"MessagesOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, kSpanishLine, "es"},
-                    LanguageCase{"AllOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "de"}),
+                    LanguageCase{"MessagesCOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "C"}}, kEnglishLine, ""},
+                    LanguageCase{"AllOverMessages", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "de"},
+                    LanguageCase{"AllCOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "C.UTF-8"}}, kEnglishLine, ""},
+                    LanguageCase{"EmptyAllIgnored", {{"LANG", "es_ES.UTF-8"}, {"LC_ALL", ""}}, kSpanishLine, "es"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
