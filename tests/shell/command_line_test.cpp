@@ -220,7 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{"MessagesOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, kSpanishLine, "es"},
                     LanguageCase{"MessagesCOverLang", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "C"}}, kEnglishLine, ""},
                     LanguageCase{"AllOverMessages", {{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, kGermanLine, "de"},
-                    LanguageCase{"AllCOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "C.UTF-8"}}, kEnglishLine, ""},
+                    LanguageCase{"AllCOverMessages", {{"LC_MESSAGES", "es_ES.UTF-8"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "fr"}}, kEnglishLine, ""},
+                    LanguageCase{"ListUnderAllOverMessagesC", {{"LC_MESSAGES", "C"}, {"LC_ALL", "de_DE.UTF-8"}, {"LANGUAGE", "fr"}}, kFrenchLine, "fr"},
                     LanguageCase{"EmptyAllIgnored", {{"LANG", "es_ES.UTF-8"}, {"LC_ALL", ""}}, kSpanishLine, "es"}),
     [](const auto& info) { return std::string(info.param.name); });
 
