@@ -20,6 +20,7 @@
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
+using namespace std::chrono_literals;
 
 void ConfigureAudioEnvironment()
 {
@@ -61,17 +62,31 @@ double Ms(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// SDL's audio threads in this process: one while the device is open, paused or not.
-int AudioThreads()
+// The ids of SDL's audio threads in this process: one while the device is open, paused or
+// not; a device closed and opened again has a thread of another id.
+std::vector<std::string> AudioThreads()
 {
-    int count = 0;
+    std::vector<std::string> threads;
     for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
         std::ifstream comm(task.path() / "comm");
         std::string name;
         std::getline(comm, name);
-        count += name.rfind("SDLAudio", 0) == 0;
+        if (name.rfind("SDLAudio", 0) == 0)
+            threads.push_back(task.path().filename());
     }
-    return count;
+    return threads;
+}
+
+// How often that thread has gone to sleep of its own accord: once a period while it plays.
+long Wakeups(const std::string& thread)
+{
+    std::ifstream status("/proc/self/task/" + thread + "/status");
+    const std::string key = "voluntary_ctxt_switches:";
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    }
+    return -1;
 }
 
 TEST(Pause, WaitsThousandOverNMillisecondsThroughTheWaitFunction)
@@ -170,24 +185,54 @@ TEST(PlayCue, LoopRunsInTheBackgroundUntilACueGetsPastTheSwitch)
     EXPECT_NE(LatestCueTimes().first, Clock::time_point{});
 }
 
-TEST(PlayCue, IdleDeviceClosesSoNoThreadWakesAndTheNextCueOpensItAgain)
+TEST(PlayCue, IdleDeviceClosesASecondAfterTheLastCueAndTheNextCueOpensItAgain)
 {
     g_bSound = true;
     PlayCue(244);
     ASSERT_TRUE(g_bSound);
-    EXPECT_TRUE(support::PollUntil([] { return AudioThreads() == 0; })) << "an idle device stays open";
+    const auto device = AudioThreads();
+    ASSERT_EQ(device.size(), 1u);
+    // Cues half a second apart, on past a second after the first: one device plays them all.
+    for (int cue = 2; cue <= 4; ++cue) {
+        support::LetIntervalPass(500ms);
+        PlayCue(244);
+        EXPECT_EQ(AudioThreads(), device) << "the device closed within the burst, before cue " << cue;
+    }
+    const auto last = LatestCueTimes().start;
+    EXPECT_TRUE(support::PollUntil([] { return AudioThreads().empty(); })) << "an idle device stays open";
+    const auto closed = Clock::now();
+    EXPECT_GE(closed - last, 1s) << "closed before it was idle for a second";
+    EXPECT_LT(closed - last, 2s) << "closed " << Ms(closed - last) << " ms after the last cue";
 
     PlayCue(245);
-    EXPECT_EQ(AudioThreads(), 1);
+    EXPECT_EQ(AudioThreads().size(), 1u);
     support::LetIntervalPass(std::chrono::ceil<milliseconds>(CueLength(245)));  // past the idle delay
-    EXPECT_EQ(AudioThreads(), 1) << "the loop was cut off";
+    EXPECT_EQ(AudioThreads().size(), 1u) << "the loop was cut off";
     EXPECT_EQ(LatestCueTimes().last, Clock::time_point{});
 
     const auto click = Clock::now();
     PlayCue(244);
     EXPECT_GT(LatestCueTimes().first, click);
-    EXPECT_TRUE(support::PollUntil([] { return AudioThreads() == 0; })) << "the device stays open after the loop";
+    EXPECT_TRUE(support::PollUntil([] { return AudioThreads().empty(); })) << "the device stays open after the loop";
     g_bSound = true;
+}
+
+TEST(PlayCue, LoopWakesTheAudioThreadOncePer1024Frames)
+{
+    g_bSound = true;
+    PlayCue(245);
+    const auto threads = AudioThreads();
+    ASSERT_EQ(threads.size(), 1u);
+    const long before = Wakeups(threads[0]);
+    const auto from = Clock::now();
+    support::LetIntervalPass(1s);
+    const long wakeups = Wakeups(threads[0]) - before;
+    const double perSecond = static_cast<double>(wakeups) / std::chrono::duration<double>(Clock::now() - from).count();
+    PlayCue(244);
+    // 48,000 frames a second in periods of 1024: about 47 wake-ups a second (200 at 240 frames).
+    // A busy machine only delays them.
+    EXPECT_GT(perSecond, 20.0);
+    EXPECT_LT(perSecond, 60.0);
 }
 
 }  // namespace
