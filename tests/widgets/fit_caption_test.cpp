@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 #include "qt_print.h"
 #include "widgets/classic_look.h"
@@ -44,5 +46,58 @@ TEST(FitCaptionTest, CaptionsFitTheirButtonAndStayWholeForReaders)
         EXPECT_EQ(button.accessibleName(), forReaders);
     }
 }
+
+
+// A row whose first (or middle) caption would be cut short even in the smallest type: it takes
+// the room its neighbours spare, nearest first, and each gives only what it can spare, keeping
+// its own caption whole in its own type. The row keeps its ends and its gaps.
+struct RowCase {
+    const char* name;
+    std::vector<int> spareBefore;  // room beyond each caption's need; negative for too narrow
+    std::vector<int> spareAfter;
+};
+
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.name; }
+
+class FitRowTest : public testing::TestWithParam<RowCase> {};
+
+TEST_P(FitRowTest, NeighboursGiveOnlyTheRoomTheySpare)
+{
+    const RowCase& c = GetParam();
+    std::vector<std::unique_ptr<QPushButton>> buttons;
+    std::vector<QPushButton*> row;
+    std::vector<int> need;
+    constexpr int kGap = 3;
+    int x = 2;
+    for (std::size_t i = 0; i < c.spareBefore.size(); ++i) {
+        const char* caption = c.spareBefore[i] < 0 ? "mail to: someone@glimmerjig.example" : "Pause";
+        auto& button = buttons.emplace_back(std::make_unique<QPushButton>(QString::fromLatin1(caption)));
+        QFont font = button->font();
+        font.setPixelSize(kDialogFontPixels);
+        button->setFont(font);
+        need.push_back(QFontMetrics(font).horizontalAdvance(button->text()) + 8);
+        button->setGeometry(x, 5, need.back() + c.spareBefore[i], 23);
+        x = button->geometry().right() + 1 + kGap;
+        row.push_back(button.get());
+    }
+    const int right = row.back()->geometry().right();
+
+    FitRow(row);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(row[i]->width() - need[i], c.spareAfter[i]);
+        EXPECT_EQ(row[i]->x(), i == 0 ? 2 : row[i - 1]->geometry().right() + 1 + kGap);
+    }
+    EXPECT_EQ(row.back()->geometry().right(), right);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FitRowTest,
+    testing::Values(RowCase{"NeighbourSparesEnough", {-80, 200, 30}, {0, 120, 30}},
+                    RowCase{"NearestSparesWhatItCan", {-80, 30, 200}, {0, 0, 150}},
+                    RowCase{"NoneSparesEnough", {-80, 20, 30}, {-30, 0, 0}},
+                    RowCase{"LeftThenRight", {20, -80, 100}, {0, 0, 40}},
+                    RowCase{"AllFitInSmallerType", {-5, 20, 30}, {-5, 20, 30}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
