@@ -5,7 +5,7 @@
 
 #include "help/help_texts.h"
 #include "widgets/dialog_units.h"
-#include "widgets/picture_text.h"
+#include "picture_control/picture_text.h"
 
 // Help page index (0..7), or the About box's credits for kHelpPageCount, in a control of its
 // host's size and tile, started and then paused so that the caller gives the ticks, in window,

@@ -3,14 +3,14 @@
 #include <QPushButton>
 
 #include "base/product.h"
-#include "help/colorref.h"
+#include "picture_text/colorref.h"
 #include "help/help_texts.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
 #include "widgets/dialog_keys.h"
 #include "widgets/fit_caption.h"
-#include "widgets/picture_text.h"
-#include "widgets/text_frame.h"
+#include "picture_control/picture_text.h"
+#include "picture_control/text_frame.h"
 
 bool g_bMailTo = false;
 

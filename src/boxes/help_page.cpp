@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 
-#include "help/colorref.h"
+#include "picture_text/colorref.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
-#include "widgets/picture_text.h"
-#include "widgets/text_frame.h"
+#include "picture_control/picture_text.h"
+#include "picture_control/text_frame.h"
 
 std::array<bool, kHelpPageCount> g_bPauseToggle{};
 

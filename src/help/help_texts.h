@@ -6,7 +6,7 @@
 
 #include "base/language.h"
 
-// The texts the picture-text controls show, in the markup of help/markup.h with "|" as the
+// The texts the picture-text controls show, in the markup of picture_text/markup.h with "|" as the
 // separator: single-byte Windows-1252, "\xA9" for the copyright sign. Each exists in every
 // language the game speaks, with the English layout line by line.
 

@@ -11,7 +11,7 @@
 #include "qt_print.h"
 #include "boxes/about_dlg.h"
 #include "widgets/control_names.h"
-#include "widgets/picture_text.h"
+#include "picture_control/picture_text.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "help_dlg_helper.h"
 #include "boxes/about_dlg.h"
 #include "help/help_texts.h"
-#include "help/markup.h"
-#include "widgets/picture_text_fonts.h"
-#include "widgets/windows1252.h"
+#include "picture_text/markup.h"
+#include "picture_control/picture_text_fonts.h"
+#include "picture_control/windows1252.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "fuzz_ticks.h"
-#include "help/markup.h"
-#include "help/picture_text_engine.h"
+#include "picture_text/markup.h"
+#include "picture_text/engine.h"
 
 long g_fuzzTicks = 0;
 

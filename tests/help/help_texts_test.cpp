@@ -5,7 +5,7 @@
 
 #include "base/product.h"
 #include "help/help_texts.h"
-#include "help/markup.h"
+#include "picture_text/markup.h"
 
 namespace {
 

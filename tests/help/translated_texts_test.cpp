@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "help/help_texts.h"
-#include "help/markup.h"
+#include "picture_text/markup.h"
 
 namespace {
 

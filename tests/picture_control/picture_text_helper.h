@@ -11,7 +11,7 @@
 #include "help/help_texts.h"
 #include "pictures_helper.h"
 #include "widgets/dialog_units.h"
-#include "widgets/picture_text.h"
+#include "picture_control/picture_text.h"
 
 // The control's sizes in its two hosts: a help page and the About box.
 inline const QSize kPageSize(dlu::X(265), dlu::Y(136));

@@ -1,4 +1,4 @@
-#include "widgets/picture_text.h"
+#include "picture_control/picture_text.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -8,8 +8,8 @@
 #include <climits>
 
 #include "assets/pictures.h"
-#include "help/markup.h"
-#include "widgets/windows1252.h"
+#include "picture_text/markup.h"
+#include "picture_control/windows1252.h"
 
 namespace {
 

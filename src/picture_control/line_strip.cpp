@@ -1,10 +1,10 @@
-#include "widgets/line_strip.h"
+#include "picture_control/line_strip.h"
 
 #include <QPainter>
 
-#include "widgets/colorref.h"
-#include "widgets/picture_text_fonts.h"
-#include "widgets/windows1252.h"
+#include "picture_control/qrgb.h"
+#include "picture_control/picture_text_fonts.h"
+#include "picture_control/windows1252.h"
 
 const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size)
 {

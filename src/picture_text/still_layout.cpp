@@ -1,7 +1,7 @@
 // The still view: the text laid out once from its first line, as far as it fits, centred
 // vertically when it is shorter than the control. It works on locals only, so a paint never
 // changes what scrolling resumes with.
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 StillView CPictureTextEngine::LayoutStill()
 {

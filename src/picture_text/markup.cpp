@@ -1,4 +1,4 @@
-#include "help/markup.h"
+#include "picture_text/markup.h"
 
 std::vector<std::string> CutLines(std::string_view text, char separator)
 {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "help/colorref.h"
-#include "help/markup.h"
+#include "picture_text/colorref.h"
+#include "picture_text/markup.h"
 
 // What the picture-text control decides, without pixels: when a line is fetched, how high it
 // is, where a picture emerges and when it has, how wide the content column is, what survives

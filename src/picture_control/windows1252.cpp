@@ -1,4 +1,4 @@
-#include "widgets/windows1252.h"
+#include "picture_control/windows1252.h"
 
 #include <QStringDecoder>
 

@@ -13,16 +13,16 @@
 #include <string_view>
 #include <vector>
 
-#include "help/picture_text_engine.h"
-#include "widgets/colorref.h"
-#include "widgets/picture_text_fonts.h"
-#include "widgets/line_strip.h"
-#include "widgets/pixel_rows.h"
-#include "widgets/tiled_frame.h"
+#include "picture_text/engine.h"
+#include "picture_control/qrgb.h"
+#include "picture_control/picture_text_fonts.h"
+#include "picture_control/line_strip.h"
+#include "picture_control/pixel_rows.h"
+#include "picture_control/tiled_frame.h"
 
-// A control that scrolls a picture-text markup text (help/markup.h) upwards, one pixel per
+// A control that scrolls a picture-text markup text (picture_text/markup.h) upwards, one pixel per
 // tick, in an endless loop over a tiled background. What it shows is decided by its engine
-// (help/picture_text_engine.h); the control keeps the pixels: the canvas the ticks draw on,
+// (picture_text/engine.h); the control keeps the pixels: the canvas the ticks draw on,
 // the text and picture rows, the tile and the key-colour composition, and the repaint.
 //
 // Ticks follow a clock of the selected interval, but the control wakes at most once per

@@ -1,8 +1,8 @@
-#include "widgets/text_frame.h"
+#include "picture_control/text_frame.h"
 
 #include <QFrame>
 
-#include "widgets/picture_text.h"
+#include "picture_control/picture_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "help/markup.h"
+#include "picture_text/markup.h"
 
 namespace {
 

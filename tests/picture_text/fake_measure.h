@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 // The pixel world as the engine tests want it: pictures by exact name, every character 7
 // pixels wide, and line heights that differ from the cell heights, so that a rule that uses

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "widgets/picture_text.h"
-#include "widgets/pixel_rows.h"
+#include "picture_control/picture_text.h"
+#include "picture_control/pixel_rows.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "widgets/tiled_frame.h"
+#include "picture_control/tiled_frame.h"
 
-#include "widgets/pixel_rows.h"
+#include "picture_control/pixel_rows.h"
 
 #include <cstddef>
 #include <cstring>

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "help/picture_text_engine.h"
-#include "widgets/text_line.h"
+#include "picture_text/engine.h"
+#include "picture_control/text_line.h"
 
 // The line emerging in a picture text, drawn once on the key colour, centred and top-aligned
 // in a strip as wide as its column; each tick copies the rows it reveals. Drawn again only

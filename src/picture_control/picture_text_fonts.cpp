@@ -1,4 +1,4 @@
-#include "widgets/picture_text_fonts.h"
+#include "picture_control/picture_text_fonts.h"
 
 #include <QFontMetrics>
 #include <QImage>

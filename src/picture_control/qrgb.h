@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "help/colorref.h"
+#include "picture_text/colorref.h"
 
 // A host's colour as an opaque Qt pixel value (0xFFRRGGBB).
 constexpr QRgb ToQRgb(COLORREF colour)

@@ -2,8 +2,8 @@
 #include <QPainter>
 #include <cstring>
 
-#include "widgets/picture_text.h"
-#include "widgets/windows1252.h"
+#include "picture_control/picture_text.h"
+#include "picture_control/windows1252.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "picture_text_helper.h"
 #include "qt_print.h"
-#include "widgets/windows1252.h"
+#include "picture_control/windows1252.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "help/help_texts.h"
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "widgets/pixel_rows.h"
+#include "picture_control/pixel_rows.h"
 
 #include <cstdint>
 #include <cstring>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fake_measure.h"
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 // The font each text kind of a picture text is drawn in: "Arial" as fontconfig matches it, at
 // the largest pixel size whose lines, deepest glyphs included, fit the kind's cell, so the

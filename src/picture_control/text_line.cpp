@@ -1,4 +1,4 @@
-#include "widgets/text_line.h"
+#include "picture_control/text_line.h"
 
 #include <QFontMetrics>
 #include <QGlyphRun>

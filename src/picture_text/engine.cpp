@@ -1,4 +1,4 @@
-#include "help/picture_text_engine.h"
+#include "picture_text/engine.h"
 
 #include <algorithm>
 #include <climits>

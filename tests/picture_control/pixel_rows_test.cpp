@@ -1,7 +1,7 @@
 // The row loops that compose and measure ink four pixels a step: every length around the step
 // and every place the ink or the key colour can stand, against what each pixel alone says.
 
-#include "widgets/pixel_rows.h"
+#include "picture_control/pixel_rows.h"
 
 #include <gtest/gtest.h>
 
