@@ -78,12 +78,20 @@ bool GameSession::Start()
     if (!m_game.waitForStarted(5000))
         return false;
     QStringList found;
-    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 15s)) {
+    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 30s)) {
         ScreenshotOf(QRect(), QStringLiteral("no-window"));  // the whole screen, for the report
         return false;
     }
     m_window = found.first();
-    return Xdotool({"windowfocus", "--sync", m_window}).ok;
+    return support::PollUntil([this] { return Focus(m_window); }, 15s);
+}
+
+bool GameSession::Focus(const QString& window)
+{
+    // A window manager busy with a window it has just mapped may move the focus after the
+    // request, and xdotool's own wait (--sync) gives up silently: ask, then look.
+    Xdotool({"windowfocus", window}, {0, 1});
+    return Xdotool({"getwindowfocus"}).output == window;
 }
 
 void GameSession::Click(QPoint client, int button)
@@ -144,9 +152,8 @@ QString GameSession::WindowIdOfSize(QSize size)
 QRect GameSession::WindowOfSize(QSize size)
 {
     const QString id = WindowIdOfSize(size);
-    if (id.isEmpty())
+    if (id.isEmpty() || !Focus(id))
         return {};
-    Xdotool({"windowfocus", "--sync", id});
     return GeometryOf(id);
 }
 

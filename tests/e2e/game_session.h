@@ -58,6 +58,8 @@ public:
 private:
     // The game's visible windows of that title pattern.
     QStringList Windows(const QString& title);
+    // Asks for the keyboard focus to go to the window; whether it has it now.
+    bool Focus(const QString& window);
 
     QProcess m_game;
     QString m_window;

@@ -50,17 +50,17 @@ Tree::const_iterator Find(const Tree& tree, Tree::const_iterator from, const std
     });
 }
 
-// The tree once it shows a window of the game with that name.
-Tree WaitForWindowNamed(const AccessibilityBus& bus, qint64 pid, const QString& name)
+// Reads the tree until it shows count windows of the game with that name (Help bears the
+// game's name, as the game's own window does); false when it did not within the limit. A
+// window shows on the screen before the screen reader's bus has it.
+bool WaitForWindowsNamed(const AccessibilityBus& bus, qint64 pid, const QString& name, long count, Tree& tree)
 {
-    Tree tree;
-    support::PollUntil([&] {
+    return support::PollUntil([&] {
         tree = bus.ReadTree(pid);
-        return std::any_of(tree.begin(), tree.end(), [&](const Accessible& node) {
+        return std::count_if(tree.begin(), tree.end(), [&](const Accessible& node) {
             return node.depth == 1 && QString::fromStdString(node.name) == name;
-        });
-    }, 10s);
-    return tree;
+        }) >= count;
+    }, 30s);
 }
 
 class LanguageTest : public testing::TestWithParam<LanguageRun> {
@@ -96,10 +96,12 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     game.Click(Centre({PxX(1), PxY(1)}));
     const QRect help = game.WaitForWindow(kHelpSize, 10s);
     ASSERT_FALSE(help.isEmpty()) << "no help window";
-    tree = WaitForWindowNamed(bus, game.ProcessId(), QStringLiteral("Glimmerjig"));
-    // A few lines up, for the screenshot's sake.
-    support::LetIntervalPass(3s);
-    game.ScreenshotOf(help, QStringLiteral("help-") + Code());
+    ASSERT_TRUE(WaitForWindowsNamed(bus, game.ProcessId(), QStringLiteral("Glimmerjig"), 2, tree))
+        << "the screen reader does not see the help window";
+    // Once its first lines have come up, for the screenshot's sake.
+    const QImage opening = game.ScreenshotOf(help, QStringLiteral("help-opening-") + Code());
+    EXPECT_TRUE(support::PollUntil([&] { return game.ScreenshotOf(help, QStringLiteral("help-") + Code()) != opening; }))
+        << "the help text does not scroll";
     for (const char* title : {"Level", "Score", "About"})
         EXPECT_NE(Find(tree, tree.begin(), "page tab", Translated("HelpPages", title)), tree.end()) << title;
     const auto page = std::find_if(tree.begin(), tree.end(), [](const Accessible& node) {
@@ -108,7 +110,7 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     ASSERT_NE(page, tree.end()) << "no text to read on the help page";
     EXPECT_TRUE(page->description.contains(QString::fromUtf8(GetParam().helpWords))) << page->description.toStdString();
     game.Key("Escape");
-    ASSERT_TRUE(support::PollUntil([&] { return game.WindowOfSize(kHelpSize).isEmpty(); }, 5s));
+    ASSERT_TRUE(support::PollUntil([&] { return game.WindowOfSize(kHelpSize).isEmpty(); }));
 
     // About, from the window menu's last item, once the window has settled after Help.
     game.SettledScreenshot(QStringLiteral("main-after-help-") + Code());
@@ -119,7 +121,7 @@ TEST_P(LanguageTest, ToolButtonsHelpAndAboutSpeakTheLanguage)
     ASSERT_FALSE(about.isEmpty()) << "no About box";
     game.ScreenshotOf(about, QStringLiteral("about-") + Code());
     const QString aboutName = Translated("CAboutDlg", "About %1").arg(QStringLiteral("Glimmerjig"));
-    tree = WaitForWindowNamed(bus, game.ProcessId(), aboutName);
+    ASSERT_TRUE(WaitForWindowsNamed(bus, game.ProcessId(), aboutName, 1, tree)) << "the screen reader does not see the About box";
     const auto box = std::find_if(tree.begin(), tree.end(), [&](const Accessible& node) {
         return node.depth == 1 && QString::fromStdString(node.name) == aboutName;
     });

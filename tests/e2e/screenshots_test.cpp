@@ -60,7 +60,7 @@ TEST(Screenshots, CommittedOnesShowTheGameAsItIsNow)
 
     CGameDlg game;
     game.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game, 30000));
     const QRegion styled = StyleDrawn(game);
     ASSERT_FALSE(styled.isEmpty());
     for (const QString& file : files) {

@@ -5,7 +5,6 @@
 #include "board_view.h"
 #include "game_session.h"
 #include "poll.h"
-#include "tool_run.h"
 #include "window_manager.h"
 
 namespace {
@@ -30,11 +29,6 @@ struct SessionCase {
 
 void PrintTo(const SessionCase& c, std::ostream* os) { *os << c.manager << " " << c.box.name << " " << c.session; }
 
-support::ToolRun Xdotool(const QStringList& arguments)
-{
-    return support::RunTool(QStringLiteral("xdotool"), arguments);
-}
-
 class WindowManagerTest : public testing::TestWithParam<SessionCase> {
 protected:
     // Opens the box and returns its window's id; empty when it did not show.
@@ -58,7 +52,7 @@ protected:
     {
         const QRect text = GetParam().box.text.translated(game.GeometryOf(box).topLeft());
         const QImage first = game.ScreenshotOf(text, shot + QStringLiteral("-a"));
-        return support::PollUntil([&] { return game.ScreenshotOf(text, shot + QStringLiteral("-b")) != first; }, 3s);
+        return support::PollUntil([&] { return game.ScreenshotOf(text, shot + QStringLiteral("-b")) != first; });
     }
 
     CWindowManager manager{QString::fromLatin1(GetParam().manager)};
@@ -74,8 +68,8 @@ TEST_P(WindowManagerTest, TextScrollsAgainAfterEveryRestore)
     ASSERT_TRUE(Scrolls(box, QStringLiteral("opened"))) << "the text does not scroll when the box opens";
     for (int cycle = 1; cycle <= kCycles; ++cycle) {
         SCOPED_TRACE(cycle);
-        ASSERT_TRUE(Xdotool({"windowminimize", "--sync", box}).ok);
-        ASSERT_TRUE(Xdotool({"windowactivate", "--sync", box}).ok);
+        ASSERT_TRUE(MinimiseWindow(box)) << "the box was not minimised";
+        ASSERT_TRUE(ActivateWindow(box)) << "the box was not restored";
         EXPECT_TRUE(Scrolls(box, QStringLiteral("restored%1").arg(cycle))) << "the text stands still after a restore";
     }
 }

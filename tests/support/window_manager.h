@@ -29,3 +29,10 @@ private:
 // An X property of a window as xprop prints it after the property's name: "= a, b" for a
 // list, ":" and indented lines for size hints; empty while the window does not have it.
 QString XProperty(const QString& window, const char* name);
+
+// Asks the window manager to minimise the window, and waits until it has taken it off the
+// screen; false when it did not within the limit.
+bool MinimiseWindow(const QString& window);
+// Asks the window manager to activate the window, which restores it when minimised, and waits
+// until it shows and is the active window; false when it did not within the limit.
+bool ActivateWindow(const QString& window);
