@@ -26,6 +26,8 @@ public:
     bool Start();
     qint64 ProcessId() const { return m_game.processId(); }
     bool Running() const { return m_game.state() == QProcess::Running; }
+    // The X id of the game's own window.
+    const QString& WindowId() const { return m_window; }
     // Where the client area's top-left pixel is on the screen now: a window manager may
     // place the window after it first shows.
     QPoint Origin() const { return GeometryOf(m_window).topLeft(); }

@@ -62,15 +62,11 @@ QString XProperty(const QString& window, const char* name)
     return run.output.mid(run.output.indexOf(QRegularExpression(QStringLiteral("[=:]"))) + 1).trimmed();
 }
 
-namespace {
-
 bool Viewable(const QString& window)
 {
     const support::ToolRun info = support::RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
     return info.output.contains(QLatin1String("Map State: IsViewable"));
 }
-
-}  // namespace
 
 // xdotool's own wait (--sync) gives up silently after a while: ask, then look.
 bool MinimiseWindow(const QString& window)

@@ -30,8 +30,11 @@ private:
 // list, ":" and indented lines for size hints; empty while the window does not have it.
 QString XProperty(const QString& window, const char* name);
 
+// Whether the window and every window it stands in are mapped: on the screen unless covered.
+bool Viewable(const QString& window);
 // Asks the window manager to minimise the window, and waits until it has taken it off the
-// screen; false when it did not within the limit.
+// screen; false when it did not within the limit (a manager may refuse a window that offers
+// no minimise button, as xfwm4 does).
 bool MinimiseWindow(const QString& window);
 // Asks the window manager to activate the window, which restores it when minimised, and waits
 // until it shows and is the active window; false when it did not within the limit.
