@@ -1,6 +1,7 @@
 // Pausing, stopping and restarting the picture-text control; its still view; its timer.
 #include <QAbstractEventDispatcher>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "picture_text_helper.h"
@@ -132,6 +133,47 @@ TEST(PictureTextStatesTest, WakesPerFrameOnlyWhileRunningAndShown)
     control->Stop();
     window.show();
     EXPECT_EQ(WakeInterval(*control), -1);
+}
+
+// Holds back the events by which a window manager tells a window and its widgets that they
+// show again: the window's state change and the widgets' show events.
+class RestoreUnannounced : public QObject {
+public:
+    explicit RestoreUnannounced(std::initializer_list<QObject*> watched)
+    {
+        for (QObject* object : watched)
+            object->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show;
+    }
+};
+
+// A manager that shows a restored window before it reports the state change: the first paint
+// re-arms the clock.
+TEST(PictureTextStatesTest, PaintAloneReArmsTheClockOfARestoredWindow)
+{
+    QWidget window;
+    window.resize(kPageSize);
+    auto* control = new CPictureText(&window);
+    control->resize(kPageSize);
+    control->SetText("x", '|');
+    control->Start();
+    window.showMinimized();
+    ASSERT_EQ(WakeInterval(*control), -1);
+    {
+        RestoreUnannounced quiet{&window, control};
+        window.setWindowState(Qt::WindowNoState);
+        ASSERT_FALSE(window.isMinimized());
+        ASSERT_EQ(WakeInterval(*control), -1) << "re-armed by another way than a paint";
+        // The window is exposed and painted again.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        control->repaint();
+        EXPECT_EQ(WakeInterval(*control), 40);
+    }
 }
 
 TEST(PictureTextStatesTest, ClearedControlDoesNotStart)
