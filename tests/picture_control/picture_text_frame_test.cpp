@@ -1,7 +1,6 @@
 // What the screen shows of a scrolling control after each frame: the window's backing store,
 // which keeps what earlier frames drew wherever a repaint did not reach.
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -9,13 +8,6 @@
 #include "qt_print.h"
 
 namespace {
-
-QImage OnScreen(QWidget& window, const QRect& part)
-{
-    return window.screen()->grabWindow(window.winId(), part.x(), part.y(), part.width(), part.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 // Frames of 1 to 9 ticks through the game page, started over its still view: its pictures,
 // the column widening while they emerge, and the text lines between them. After every frame

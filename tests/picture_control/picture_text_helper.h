@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QScreen>
 #include <algorithm>
 #include <climits>
 #include <memory>
@@ -34,6 +35,15 @@ inline void Ticks(CPictureText& control, int count)
 {
     for (int i = 0; i < count; ++i)
         control.RunTicks(1);
+}
+
+// What the screen shows of a part of a window: its backing store, which keeps what earlier
+// paints drew wherever a repaint did not reach.
+inline QImage OnScreen(QWidget& window, const QRect& part)
+{
+    return window.screen()->grabWindow(window.winId(), part.x(), part.y(), part.width(), part.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // The background alone: the tile repeated from the top-left corner.
