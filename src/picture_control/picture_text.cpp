@@ -26,6 +26,14 @@ QString SpokenText(std::string_view text, char separator)
     return spoken.join(QLatin1Char('\n'));
 }
 
+void ReplaceColour(QImage& image, QRgb from, QRgb to)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::replace(row, row + image.width(), from, to);
+    }
+}
+
 }  // namespace
 
 CPictureText::CPictureText(QWidget* parent) : QWidget(parent)
@@ -53,7 +61,15 @@ void CPictureText::SetSpeed(int slot, unsigned ms)
 
 void CPictureText::SetColor(int slot, COLORREF colour)
 {
+    const QRgb oldKey = KeyColour();
     m_engine.SetColor(slot, colour);
+    if (KeyColour() == oldKey)
+        return;
+    // Where nothing was drawn the canvas takes the new key colour, so the tile shows through
+    // there as before; what was drawn stays.
+    if (QImage* canvas = Canvas())
+        ReplaceColour(*canvas, oldKey, KeyColour());
+    update();
 }
 
 bool CPictureText::SetBackground(std::string_view name)
@@ -65,10 +81,13 @@ bool CPictureText::SetBackground(std::string_view name)
 
 bool CPictureText::Start()
 {
+    const bool hadCanvas = m_engine.HasCanvas();
     if (!m_engine.Start())
         return false;
     m_frameTimer.stop();  // the clock starts again from this moment
     SyncClock();
+    if (hadCanvas)
+        update();  // the tile alone until the first tick
     return true;
 }
 
@@ -77,6 +96,8 @@ void CPictureText::SetRunning(bool run)
     m_engine.SetRunning(run);
     m_frameTimer.stop();
     SyncClock();
+    // Paused, a paint shows the whole canvas; running, the column over the tile.
+    update();
 }
 
 void CPictureText::Stop()
@@ -164,7 +185,9 @@ void CPictureText::RunTicks(int count)
         fresh = ApplyTick(m_engine.Tick()) || fresh;
     if (Canvas() == nullptr)
         return;
-    if (fresh || m_inkBefore.size() != m_inkRows.size()) {
+    // Only a running control over a tile shows the column alone; otherwise the whole canvas
+    // shows, outside the column too.
+    if (fresh || !IsRunning() || !m_frame.HasTile() || m_inkBefore.size() != m_inkRows.size()) {
         update();
         return;
     }

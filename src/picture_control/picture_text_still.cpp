@@ -23,6 +23,7 @@ void CPictureText::DrawStillView()
 {
     const StillView view = m_engine.LayoutStill();
     m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
+    m_inkRows.clear();  // unknown until a tick scrolls the still view on
     if (m_bmpCanvas.isNull())
         return;
     m_bmpCanvas.fill(KeyColour());
