@@ -11,8 +11,8 @@ namespace {
 
 TEST(PictureTextWalkTest, ScreenEqualsAFullRepaintAfterEveryStep)
 {
-    constexpr int kSequences = 40;
-    constexpr int kSteps = 60;
+    constexpr int kSequences = 50;
+    constexpr int kSteps = 80;
     std::mt19937 random(20261208);
     for (int sequence = 0; sequence < kSequences; ++sequence) {
         std::vector<std::uint8_t> bytes(3 * kSteps);
