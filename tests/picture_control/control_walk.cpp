@@ -1,6 +1,5 @@
 #include "control_walk.h"
 
-#include <QApplication>
 #include <iterator>
 #include <sstream>
 #include <string_view>
@@ -96,13 +95,12 @@ bool CControlWalk::Step(const std::uint8_t*& at, const std::uint8_t* end)
     const std::uint8_t a = next();
     const std::uint8_t b = next();
     Apply(op % 16, a, b);
-    QApplication::processEvents();
     return ScreenMatches();
 }
 
 bool CControlWalk::ScreenMatches()
 {
-    const QImage shown = OnScreen(m_window, m_control->geometry());
+    const QImage shown = Shown(*m_control);
     const QImage whole = Painted(&m_twin);
     if (shown == whole)
         return true;

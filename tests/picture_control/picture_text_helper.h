@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QImage>
 #include <QScreen>
 #include <algorithm>
@@ -44,6 +45,13 @@ inline QImage OnScreen(QWidget& window, const QRect& part)
     return window.screen()->grabWindow(window.winId(), part.x(), part.y(), part.width(), part.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// A control in a shown window as the screen shows it once the paints asked for are done.
+inline QImage Shown(CPictureText& control)
+{
+    QApplication::processEvents();
+    return OnScreen(*control.window(), control.geometry());
 }
 
 // The background alone: the tile repeated from the top-left corner.
