@@ -3,6 +3,7 @@
 // left, a key colour changed while it runs. The screen shows what a full repaint shows.
 #include <QWidget>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "picture_text_helper.h"
@@ -44,10 +45,13 @@ TEST(PictureTextApiTest, TicksGivenToAStoppedControlScrollItsStillViewOn)
     EXPECT_EQ(Painted(control.get()), WithPicture(scrolled, "MANUAL2", QPoint(still.x(), H - 6), 6));
 }
 
+using Step = std::function<void(CPictureText&)>;
+
 struct CoverCase {
     const char* name;
+    const char* text;
     const char* tile;
-    std::function<void(CPictureText&)> steps[3];
+    std::vector<Step> steps;
 };
 
 void PrintTo(const CoverCase& c, std::ostream* os) { *os << c.name; }
@@ -57,44 +61,47 @@ class PictureTextCoverTest : public testing::TestWithParam<CoverCase> {};
 // Each step leaves on the screen every pixel a full repaint shows, outside the column too.
 TEST_P(PictureTextCoverTest, ScreenEqualsAFullRepaintAfterEachStep)
 {
-    // After its first pass the column stays as wide as the smiley, 24 pixels; the wider
-    // picture of the next text is drawn beyond it.
-    ShownPage page("MYIMAGEU^", GetParam().tile);
-    page.control->Start();
-    Ticks(*page.control, 15);
-    page.control->SetText("MANUAL2^", '|');
-    Ticks(*page.control, 15 + 40);
-    ASSERT_EQ(Shown(*page.control), Painted(page.control)) << "before";
+    ShownPage page(GetParam().text, GetParam().tile);
     int step = 0;
-    for (const auto& next : GetParam().steps) {
+    for (const Step& next : GetParam().steps) {
         next(*page.control);
         ASSERT_EQ(Shown(*page.control), Painted(page.control)) << "after step " << ++step;
     }
 }
 
-const std::function<void(CPictureText&)> kPause = [](CPictureText& c) { c.SetRunning(false); };
-const std::function<void(CPictureText&)> kResume = [](CPictureText& c) { c.SetRunning(true); };
-const std::function<void(CPictureText&)> kTick = [](CPictureText& c) { c.RunTicks(1); };
-const std::function<void(CPictureText&)> kStop = [](CPictureText& c) { c.Stop(); };
-// Ticks on a still view, resumed, then the line wider than the smiley: the column widens over
-// what the still view left beside it.
-const std::function<void(CPictureText&)> kStillThenWider = [](CPictureText& c) {
-    c.SetText("MYIMAGEU^|WWWWWWWWWWWWWWWW\t|", '|');
+const Step kPause = [](CPictureText& c) { c.SetRunning(false); };
+const Step kResume = [](CPictureText& c) { c.SetRunning(true); };
+const Step kTick = [](CPictureText& c) { c.RunTicks(1); };
+// A first pass over the smiley leaves the column 24 pixels wide for good; the wider picture
+// of the next text emerges beyond it.
+const Step kPictureBeyondColumn = [](CPictureText& c) {
+    c.Start();
+    Ticks(c, 15);
+    c.SetText("MANUAL2^", '|');
+    Ticks(c, 15 + 150);
+};
+// A still view, scrolled on by ticks in the smiley's column: its wide line stays beside it.
+const Step kStillViewScrolled = [](CPictureText& c) {
     c.Stop();
     Shown(c);
     Ticks(c, 15);
 };
-const std::function<void(CPictureText&)> kResumeAndWiden = [](CPictureText& c) {
+// Running on, the column widens to the wide line over what the still view left.
+const Step kRunWider = [](CPictureText& c) {
     c.SetRunning(true);
     Ticks(c, 40);
 };
 
+const char* const kSmiley = "MYIMAGEU^";
+const char* const kSmileyAndWide = "MYIMAGEU^|WWWWWWWWWWWWWWWW\t|";
+
 INSTANTIATE_TEST_SUITE_P(
     Steps, PictureTextCoverTest,
-    testing::Values(CoverCase{"PausedRepaintOverTile", "BACKI1", {kPause, kResume, kTick}},
-                    CoverCase{"PausedRepaintWithoutTile", "NO SUCH TILE", {kPause, kTick, kResume}},
-                    CoverCase{"ColumnWidensOverTile", "BACKI1", {kStop, kStillThenWider, kResumeAndWiden}},
-                    CoverCase{"ColumnWidensWithoutTile", "NO SUCH TILE", {kStop, kStillThenWider, kResumeAndWiden}}),
+    testing::Values(CoverCase{"PausedRepaint", kSmiley, "BACKI1", {kPictureBeyondColumn, kPause, kResume, kTick}},
+                    CoverCase{"TicksWhilePaused", kSmiley, "BACKI1", {kPictureBeyondColumn, kPause, kTick, kResume}},
+                    CoverCase{"PausedRepaintWithoutTile", kSmiley, "NO SUCH TILE", {kPictureBeyondColumn, kPause, kResume, kTick}},
+                    CoverCase{"ColumnWidens", kSmileyAndWide, "BACKI1", {kStillViewScrolled, kRunWider}},
+                    CoverCase{"ColumnWidensWithoutTile", kSmileyAndWide, "NO SUCH TILE", {kStillViewScrolled, kRunWider}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The canvas's empty rows stay transparent under the new key colour: the frame is the one a
