@@ -30,20 +30,42 @@ struct ShownPage {
     CPictureText* control = new CPictureText(&window);
 };
 
-// Stopped while a picture emerged: the still view shows the whole picture centred, and ticks
-// scroll it up within the column while the picture emerges on at the bottom.
-TEST(PictureTextApiTest, TicksGivenToAStoppedControlScrollItsStillViewOn)
+struct StillTicksCase {
+    const char* name;
+    const char* text;
+    QSize picture;
+    int ticksRun;  // before Stop
+};
+
+void PrintTo(const StillTicksCase& c, std::ostream* os) { *os << c.name; }
+
+class PictureTextStillTicksTest : public testing::TestWithParam<StillTicksCase> {};
+
+// The still view shows the picture whole and centred; the ticks that follow scroll it up in
+// the column, 5 rows for 5 ticks, while the picture emerges on at the bottom: stopped on the
+// tick that fetched it, or fetched by the ticks themselves on a new control, whose column
+// widens to the picture first.
+TEST_P(PictureTextStillTicksTest, TicksGivenToAStoppedControlScrollItsStillViewOn)
 {
-    auto control = MakeControl("MANUAL2^");
-    control->Start();
-    Ticks(*control, 15);  // the picture's first row
-    control->Stop();
-    const QPoint still((W - 82) / 2, (H - 180) / 2);
-    ASSERT_EQ(Painted(control.get()), WithPicture(TileOnly(kPageSize), "MANUAL2", still));
-    Ticks(*control, 5);
-    const QImage scrolled = WithPicture(TileOnly(kPageSize), "MANUAL2", still - QPoint(0, 5));
-    EXPECT_EQ(Painted(control.get()), WithPicture(scrolled, "MANUAL2", QPoint(still.x(), H - 6), 6));
+    const StillTicksCase& c = GetParam();
+    auto control = MakeControl(c.text);
+    if (c.ticksRun > 0) {
+        control->Start();
+        Ticks(*control, c.ticksRun);
+        control->Stop();
+    }
+    const QPoint still((W - c.picture.width()) / 2, (H - c.picture.height()) / 2);
+    const std::string name(c.text, std::string_view(c.text).size() - 1);
+    ASSERT_EQ(Painted(control.get()), WithPicture(TileOnly(kPageSize), name, still));
+    Ticks(*control, 20 - c.ticksRun);
+    const QImage scrolled = WithPicture(TileOnly(kPageSize), name, still - QPoint(0, 5));
+    EXPECT_EQ(Painted(control.get()), WithPicture(scrolled, name, QPoint(still.x(), H - 6), 6));
 }
+
+INSTANTIATE_TEST_SUITE_P(Controls, PictureTextStillTicksTest,
+                         testing::Values(StillTicksCase{"StoppedAfterRunning", "MANUAL2^", QSize(82, 180), 15},
+                                         StillTicksCase{"New", "MYIMAGEU^", QSize(24, 24), 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using Step = std::function<void(CPictureText&)>;
 
@@ -58,14 +80,30 @@ void PrintTo(const CoverCase& c, std::ostream* os) { *os << c.name; }
 
 class PictureTextCoverTest : public testing::TestWithParam<CoverCase> {};
 
-// Each step leaves on the screen every pixel a full repaint shows, outside the column too.
+// The screen outside the column, the column taken as the tile.
+QImage OutsideColumn(const QImage& frame, const CPictureText& control, const QImage& tile)
+{
+    const PixelRect column = control.Engine().ContentColumn();
+    QImage outside = frame;
+    for (int y = column.top; y < column.bottom; ++y)
+        for (int x = column.left; x < column.right; ++x)
+            outside.setPixel(x, y, tile.pixel(x, y));
+    return outside;
+}
+
+// Each step leaves on the screen every pixel a full repaint shows; running over a tile, the
+// tile alone outside the column.
 TEST_P(PictureTextCoverTest, ScreenEqualsAFullRepaintAfterEachStep)
 {
     ShownPage page(GetParam().text, GetParam().tile);
-    int step = 0;
-    for (const Step& next : GetParam().steps) {
-        next(*page.control);
-        ASSERT_EQ(Shown(*page.control), Painted(page.control)) << "after step " << ++step;
+    const QImage tile = TileOnly(kPageSize);
+    for (std::size_t step = 1; step <= GetParam().steps.size(); ++step) {
+        GetParam().steps[step - 1](*page.control);
+        const QImage shown = Shown(*page.control);
+        ASSERT_EQ(shown, Painted(page.control)) << "after step " << step;
+        if (page.control->IsRunning() && std::string_view(GetParam().tile) == "BACKI1") {
+            ASSERT_EQ(OutsideColumn(shown, *page.control, tile), tile) << "after step " << step;
+        }
     }
 }
 
