@@ -1,6 +1,6 @@
 // The control's public API used otherwise than its hosts use it: ticks given by hand to a
-// stopped control, pauses and resumes, a column that widens over what an earlier still view
-// left, a key colour changed while it runs. The screen shows what a full repaint shows.
+// stopped control, pauses and resumes of a canvas drawn beyond its column, a key colour
+// changed while it runs. The screen shows what a full repaint shows.
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -118,28 +118,13 @@ const Step kPictureBeyondColumn = [](CPictureText& c) {
     c.SetText("MANUAL2^", '|');
     Ticks(c, 15 + 150);
 };
-// A still view, scrolled on by ticks in the smiley's column: its wide line stays beside it.
-const Step kStillViewScrolled = [](CPictureText& c) {
-    c.Stop();
-    Shown(c);
-    Ticks(c, 15);
-};
-// Running on, the column widens to the wide line over what the still view left.
-const Step kRunWider = [](CPictureText& c) {
-    c.SetRunning(true);
-    Ticks(c, 40);
-};
-
 const char* const kSmiley = "MYIMAGEU^";
-const char* const kSmileyAndWide = "MYIMAGEU^|WWWWWWWWWWWWWWWW\t|";
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, PictureTextCoverTest,
     testing::Values(CoverCase{"PausedRepaint", kSmiley, "BACKI1", {kPictureBeyondColumn, kPause, kResume, kTick}},
                     CoverCase{"TicksWhilePaused", kSmiley, "BACKI1", {kPictureBeyondColumn, kPause, kTick, kResume}},
-                    CoverCase{"PausedRepaintWithoutTile", kSmiley, "NO SUCH TILE", {kPictureBeyondColumn, kPause, kResume, kTick}},
-                    CoverCase{"ColumnWidens", kSmileyAndWide, "BACKI1", {kStillViewScrolled, kRunWider}},
-                    CoverCase{"ColumnWidensWithoutTile", kSmileyAndWide, "NO SUCH TILE", {kStillViewScrolled, kRunWider}}),
+                    CoverCase{"PausedRepaintWithoutTile", kSmiley, "NO SUCH TILE", {kPictureBeyondColumn, kPause, kResume, kTick}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The canvas's empty rows stay transparent under the new key colour: the frame is the one a
