@@ -1,6 +1,7 @@
-// Writes the fuzz targets' seed inputs into DIR/picture_text and DIR/launch_url: each shipped
-// text at its host's size, scrolled through a pass, paused, stopped and laid out still; and
-// the two targets the game hands to the desktop.
+// Writes the fuzz targets' seed inputs into DIR/picture_text, DIR/launch_url and
+// DIR/picture_control: each shipped text at its host's size, scrolled through a pass, paused,
+// stopped and laid out still; the two targets the game hands to the desktop; and a walk of the
+// control through each of its steps in turn.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -50,5 +51,11 @@ int main(int argc, char** argv)
     }
     Write(dir / "launch_url" / "mail", MailTarget());
     Write(dir / "launch_url" / "web", kWebHost);
+    // Three bytes a step: the step, then its arguments.
+    std::string walk;
+    for (int step = 0; step < 16; ++step)
+        walk += {static_cast<char>(step), static_cast<char>(step * 17), static_cast<char>(step * 5)};
+    std::filesystem::create_directories(dir / "picture_control");
+    Write(dir / "picture_control" / "each_step", walk);
     return 0;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 dir=build-fuzz
-targets=(picture_text launch_url)
+targets=(picture_text launch_url picture_control)
 
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBUILD_TESTING=OFF -DGLIMMERJIG_FUZZ=ON >/dev/null
