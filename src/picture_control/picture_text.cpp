@@ -179,6 +179,9 @@ void CPictureText::RunTicks(int count)
 {
     // A hidden widget learns its new size only when shown: take it as it is now.
     m_engine.Resize(width(), height());
+    // Not running, the control shows its still view until it has a frame: ticks scroll it on.
+    if (!IsRunning() && !m_engine.HasCanvas())
+        DrawStillView();
     m_inkBefore = m_inkRows;
     bool fresh = false;
     for (int i = 0; i < count; ++i)

@@ -48,6 +48,8 @@ public:
     // The text (Windows-1252) cut at separator; see CPictureTextEngine for what each keeps.
     void SetText(std::string_view text, char separator);
     void SetSpeed(int slot, unsigned ms);
+    // A new key colour (slot 0) takes the old one's place in the canvas: what showed the tile
+    // still does.
     void SetColor(int slot, COLORREF colour);
     // Tiles the named picture behind the text. False when there is no such picture: then the
     // control has no tile and shows its drawing surface, key colour included.
@@ -61,6 +63,7 @@ public:
     const CPictureTextEngine& Engine() const { return m_engine; }
 
     // Runs count ticks as one frame: the canvas follows every tick, one repaint shows them.
+    // Given to a control that is not running, they scroll on the frame or still view it shows.
     void RunTicks(int count);
 
 protected:
