@@ -23,7 +23,8 @@ bool CWindowManager::Start()
 
     support::StartOnSessionBus(m_manager, address, m_program, Arguments());
     return m_manager.waitForStarted(5000) &&
-           support::PollUntil([this] { return Managing() || m_manager.state() == QProcess::NotRunning; }, std::chrono::seconds(30)) &&
+           support::PollUntil([this] { return Managing() || m_manager.state() == QProcess::NotRunning; },
+                              std::chrono::seconds(30)) &&
            m_manager.state() == QProcess::Running;
 }
 
