@@ -41,7 +41,7 @@ std::string Named(std::string_view text)
 {
     std::string named;
     for (const char c : text.substr(0, 24))
-        named += c == '\t' ? std::string("\\t") : c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+        named += c == '\t' ? "\\t" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     return '"' + named + (text.size() > 24 ? "...\"" : "\"");
 }
 
@@ -62,30 +62,43 @@ CControlWalk::CControlWalk() : m_control(new CPictureText(&m_window))
 
 void CControlWalk::Apply(int op, std::uint8_t a, std::uint8_t b)
 {
+    const std::string_view text = Pick(kTexts, a);
+    const QSize size = Pick(kSizes, a);
+    const int ticks = 1 + a % 30;
     std::ostringstream step;
+    step << std::hex;
+    switch (op) {
+    case 0: step << "SetText(" << Named(text) << ")"; break;
+    case 1: step << "SetBackground(" << Pick(kTiles, a) << ")"; break;
+    case 2: step << "SetColor(0, " << Pick(kKeys, a) << ")"; break;
+    case 3: step << "SetColor(" << 1 + a % 4 << ", " << Pick(kInks, b) << ")"; break;
+    case 4: step << "Start()"; break;
+    case 5: step << "SetRunning(" << (a & 1) << ")"; break;
+    case 6: step << "Stop()"; break;
+    case 7: step << "ClearText()"; break;
+    case 8: step << std::dec << "resize(" << size.width() << "x" << size.height() << ")"; break;
+    case 9: step << "expose"; break;
+    default: step << std::dec << "RunTicks(" << ticks << ")"; break;
+    }
+    m_steps.push_back(step.str());
     for (CPictureText* control : {m_control, &m_twin}) {
-        step.str({});
         switch (op) {
-        case 0: control->SetText(Pick(kTexts, a), '|'); step << "SetText(" << Named(Pick(kTexts, a)) << ")"; break;
-        case 1: control->SetBackground(Pick(kTiles, a)); step << "SetBackground(" << Pick(kTiles, a) << ")"; break;
-        case 2: control->SetColor(kKeyColour, Pick(kKeys, a)); step << "SetColor(0, " << std::hex << Pick(kKeys, a) << ")"; break;
-        case 3:
-            control->SetColor(1 + a % 4, Pick(kInks, b));
-            step << "SetColor(" << 1 + a % 4 << ", " << std::hex << Pick(kInks, b) << ")";
-            break;
-        case 4: control->Start(); step << "Start()"; break;
-        case 5: control->SetRunning(a & 1); step << "SetRunning(" << (a & 1) << ")"; break;
-        case 6: control->Stop(); step << "Stop()"; break;
-        case 7: control->ClearText(); step << "ClearText()"; break;
-        case 8: control->resize(Pick(kSizes, a)); step << "resize(" << Pick(kSizes, a).width() << "x" << Pick(kSizes, a).height() << ")"; break;
-        case 9: step << "expose"; break;
-        default: control->RunTicks(1 + a % 30); step << "RunTicks(" << 1 + a % 30 << ")"; break;
+        case 0: control->SetText(text, '|'); break;
+        case 1: control->SetBackground(Pick(kTiles, a)); break;
+        case 2: control->SetColor(kKeyColour, Pick(kKeys, a)); break;
+        case 3: control->SetColor(1 + a % 4, Pick(kInks, b)); break;
+        case 4: control->Start(); break;
+        case 5: control->SetRunning(a & 1); break;
+        case 6: control->Stop(); break;
+        case 7: control->ClearText(); break;
+        case 8: control->resize(size); break;
+        case 9: break;
+        default: control->RunTicks(ticks); break;
         }
     }
     // A window manager's exposure repaints the whole window.
     if (op == 9)
         m_window.update();
-    m_steps.push_back(step.str());
 }
 
 bool CControlWalk::Step(const std::uint8_t*& at, const std::uint8_t* end)
