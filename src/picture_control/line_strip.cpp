@@ -19,6 +19,6 @@ const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QR
     QPainter painter(&m_image);
     painter.setPen(QColor(ToQRgb(style.colour)));
     m_textLine.Set(QString::fromUtf8(text), PictureTextFont(style.font));
-    m_textLine.Draw(painter, m_image.rect());
+    m_textLine.Draw(painter, m_image.rect().adjusted(0, PictureTextDrop(style.font), 0, 0));
     return m_image;
 }

@@ -37,7 +37,8 @@ void CPictureText::DrawStillView()
         } else {
             painter.setPen(QColor(ToQRgb(item.style.colour)));
             shaped.Set(QString::fromUtf8(item.text), PictureTextFont(item.style.font));
-            shaped.Draw(painter, QRect(0, item.y, W, H - item.y));
+            const int top = item.y + PictureTextDrop(item.style.font);
+            shaped.Draw(painter, QRect(0, top, W, H - top));
         }
     }
     painter.end();
