@@ -123,7 +123,7 @@ void CHelpDlg::CreateTabs()
 
 void CHelpDlg::OnInitDialog()
 {
-    for (const HelpPageText& page : HelpPageTexts(GameLanguage()))
+    for (const HelpPageText& page : HelpPageTexts())
         m_tab->addTab(PageTitle(page));
     for (int i = 0; i < kHelpPageCount; ++i) {
         auto* page = new CHelpPage(i, m_tabArea);
