@@ -10,6 +10,7 @@
 #include "settled.h"
 #include "test_folder.h"
 #include "tool_run.h"
+#include "window_manager.h"
 
 namespace {
 
@@ -24,8 +25,9 @@ support::ToolRun Xdotool(const QStringList& arguments, std::vector<int> accepted
 
 QRect GameSession::GeometryOf(const QString& window)
 {
-    // xwininfo, since xdotool counts a window manager's frame twice.
-    const QString info = support::RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}).output;
+    // xwininfo, since xdotool counts a window manager's frame twice. A window that has gone
+    // has no geometry.
+    const QString info = WindowInfo(window);
     const auto value = [&info](const char* name) {
         return QRegularExpression(QStringLiteral("(?m)^\\s*%1:\\s*(-?\\d+)").arg(QLatin1String(name))).match(info).captured(1).toInt();
     };
@@ -91,7 +93,7 @@ bool GameSession::Focus(const QString& window)
     // A window manager busy with a window it has just mapped may move the focus after the
     // request, and xdotool's own wait (--sync) gives up silently: ask, then look.
     Xdotool({"windowfocus", window}, {0, 1});
-    return Xdotool({"getwindowfocus"}).output == window;
+    return Xdotool({"getwindowfocus"}, {0, 1}).output == window;
 }
 
 void GameSession::Click(QPoint client, int button)

@@ -63,10 +63,28 @@ QString XProperty(const QString& window, const char* name)
     return run.output.mid(run.output.indexOf(QRegularExpression(QStringLiteral("[=:]"))) + 1).trimmed();
 }
 
+namespace {
+
+// Exit code 1: no such window, or no such property.
+support::ToolOptions MayFindNone()
+{
+    support::ToolOptions options;
+    options.accepted = {0, 1};
+    return options;
+}
+
+}  // namespace
+
+QString WindowInfo(const QString& window)
+{
+    const support::ToolRun info =
+        support::RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}, MayFindNone());
+    return info.exitCode == 0 ? info.output : QString();
+}
+
 bool Viewable(const QString& window)
 {
-    const support::ToolRun info = support::RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
-    return info.output.contains(QLatin1String("Map State: IsViewable"));
+    return WindowInfo(window).contains(QLatin1String("Map State: IsViewable"));
 }
 
 // xdotool's own wait (--sync) gives up silently after a while: ask, then look.
@@ -81,6 +99,7 @@ bool ActivateWindow(const QString& window)
     return support::RunTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), window}).ok &&
            support::PollUntil([&window] {
                return Viewable(window) &&
-                      support::RunTool(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).output == window;
+                      support::RunTool(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, MayFindNone())
+                              .output == window;
            });
 }

@@ -30,6 +30,9 @@ private:
 // list, ":" and indented lines for size hints; empty while the window does not have it.
 QString XProperty(const QString& window, const char* name);
 
+// What xwininfo says of the window; empty when it has gone (a box closing while a poll looks
+// at it).
+QString WindowInfo(const QString& window);
 // Whether the window and every window it stands in are mapped: on the screen unless covered.
 bool Viewable(const QString& window);
 // Asks the window manager to minimise the window, and waits until it has taken it off the
