@@ -3,6 +3,7 @@
 #include <QColorSpace>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <gtest/gtest.h>
 
 #include "board_view.h"
 #include "poll.h"
@@ -80,8 +81,15 @@ bool GameSession::Start()
     if (!m_game.waitForStarted(5000))
         return false;
     QStringList found;
-    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 30s)) {
+    if (!support::PollUntil([&] { return !(found = Windows(QStringLiteral("^Glimmerjig$"))).isEmpty(); }, 60s)) {
         ScreenshotOf(QRect(), QStringLiteral("no-window"));  // the whole screen, for the report
+        // What the game has, shown or not, for the report.
+        const QStringList all = Xdotool({"search", "--pid", QString::number(m_game.processId()), "--name", ""}, {0, 1})
+                                    .output.split('\n', Qt::SkipEmptyParts);
+        ADD_FAILURE() << "no window of the game shows; the game " << (Running() ? "runs" : "has ended")
+                      << " with " << all.size() << " windows: " << all.join(' ').toStdString();
+        for (const QString& window : all)
+            ADD_FAILURE() << window.toStdString() << ": " << WindowInfo(window).toStdString();
         return false;
     }
     m_window = found.first();
