@@ -25,6 +25,8 @@ std::string_view LanguageCode(Language language)
         return "fr";
     case Language::kSpanish:
         return "es";
+    case Language::kPolish:
+        return "pl";
     case Language::kEnglish:
         break;
     }
