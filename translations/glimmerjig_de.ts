@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>taken smiley, column %1, height %2</source>
-        <translation>genommener Smiley, Spalte %1, Höhe %2</translation>
+        <translation>genommenes Smiley, Spalte %1, Höhe %2</translation>
     </message>
     <message>
         <source>smiley not taken, column %1, height %2</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>level, score and board size</source>
-        <translation>Stufe, Spielstand und Spielfeldgröße</translation>
+        <translation>Stufe, Punkte und Spielfeldgröße</translation>
     </message>
     <message>
         <source>Help</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>score</source>
-        <translation>Spielstand</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>board size %1</source>
@@ -137,15 +137,15 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Mehr mit &apos;%1&apos;.</translation>
+        <translation>Mehr dazu unter „%1“.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>unerwartetes Argument &apos;%1&apos;.</translation>
+        <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>

@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>taken smiley, column %1, height %2</source>
-        <translation>carita tomada, columna %1, altura %2</translation>
+        <translation>carita quitada, columna %1, altura %2</translation>
     </message>
     <message>
         <source>smiley not taken, column %1, height %2</source>
-        <translation>carita no tomada, columna %1, altura %2</translation>
+        <translation>carita no quitada, columna %1, altura %2</translation>
     </message>
     <message>
         <source>level, score and board size</source>
@@ -125,7 +125,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Un juego de ingenio: se toman caritas por turnos y quien toma la última pierde.</translation>
+        <translation>Un juego de ingenio: se quitan caritas por turnos y quien quita la última pierde.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Pruebe «%1».</translation>
+        <translation>Prueba «%1».</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta valor tras «%1».</translation>
+        <translation>Falta un valor tras «%1».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntos</translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Back</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Créditos</translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>e-mail : %1</translation>
+        <translation>e-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation>Recul</translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -110,11 +110,11 @@
     <name>CHelpDlg</name>
     <message>
         <source>GoTo: %1</source>
-        <translation>Site : %1</translation>
+        <translation>Site&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mail To: %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -125,7 +125,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Un jeu de réflexion : prenez des smileys à tour de rôle ; qui prend le dernier perd.</translation>
+        <translation>Un jeu de réflexion&#xa0;: prenez des smileys à tour de rôle&#xa0;; qui prend le dernier perd.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -137,15 +137,15 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Essayez « %1 ».</translation>
+        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argument inattendu « %1 ».</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation>Recul</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Hint</source>
