@@ -20,9 +20,9 @@ public:
 };
 
 // Page 0..7, or 8 for the About box's credits.
-std::string_view Text(int index)
+std::string Text(int index)
 {
-    return index < kHelpPageCount ? HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(index)].text : std::string_view(CreditsText(Language::kEnglish));
+    return index < kHelpPageCount ? PageText(index, EnglishLine) : CreditsText(EnglishLine);
 }
 
 void EngineTick(benchmark::State& state)

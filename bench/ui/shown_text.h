@@ -15,7 +15,7 @@ inline CPictureText& ShownText(QWidget& window, int index)
     const bool credits = index == kHelpPageCount;
     auto* control = new CPictureText(&window);
     control->resize(credits ? QSize(dlu::X(124) - 10, dlu::Y(133) - 10) : QSize(dlu::X(265), dlu::Y(136)));
-    control->SetText(credits ? std::string_view(CreditsText(Language::kEnglish)) : HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(index)].text, '|');
+    control->SetText(credits ? CreditsText(EnglishLine) : PageText(index, EnglishLine), '|');
     control->SetColor(kKeyColour, Rgb(255, 0, 255));
     control->SetColor(kLargeColour, Rgb(0, 0, 100));
     control->SetColor(kPlainColour, Rgb(0, 0, 255));

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "base/product.h"
+#include "boxes/catalogue_line.h"
 #include "picture_text/colorref.h"
 #include "help/help_texts.h"
 #include "widgets/control_names.h"
@@ -41,7 +42,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_text = FramedPictureText(this, dlu::Rect(7, 7, 124, 133), control_name::kTextFrame);
     m_text->setAccessibleName(tr("credits"));
 
-    m_text->SetText(CreditsText(GameLanguage()), kTextSeparator);
+    m_text->SetText(CreditsText(CatalogueLine), kTextSeparator);
     m_text->SetSpeed(kMediumSpeed, 0);
     m_text->SetColor(kKeyColour, Rgb(255, 0, 255));
     m_text->SetColor(kPlainColour, Rgb(0, 0, 255));

@@ -134,7 +134,7 @@ void CHelpDlg::CreateTabs()
 
 void CHelpDlg::OnInitDialog()
 {
-    for (const HelpPageText& page : HelpPageTexts(GameLanguage()))
+    for (const HelpPageText& page : HelpPageTexts())
         m_tab->addTab(PageTitle(page));
     m_narrowTabs->FitTitles(*m_tab);
     for (int i = 0; i < kHelpPageCount; ++i) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "boxes/catalogue_line.h"
 #include "picture_text/colorref.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
@@ -32,12 +33,12 @@ CHelpPage::CHelpPage(int index, QWidget* parent)
     resize(dlu::X(267), dlu::Y(138));
     hide();
     m_text = FramedPictureText(this, dlu::Rect(0, 0, 265, 136), control_name::kTextFrame);
-    m_text->setAccessibleName(PageTitle(HelpPageTexts(GameLanguage())[m_nIndex]));
+    m_text->setAccessibleName(PageTitle(HelpPageTexts()[m_nIndex]));
 }
 
 void CHelpPage::StartText()
 {
-    m_text->SetText(HelpPageTexts(GameLanguage())[m_nIndex].text, kTextSeparator);
+    m_text->SetText(PageText(static_cast<int>(m_nIndex), CatalogueLine), kTextSeparator);
     m_text->SetSpeed(kFastSpeed, 0);
     m_text->SetColor(kKeyColour, kMagenta);
     // Only the about page has plain lines; the others never show this colour.

@@ -4,7 +4,6 @@
 
 #include "picture_control/qrgb.h"
 #include "picture_control/picture_text_fonts.h"
-#include "picture_control/windows1252.h"
 
 const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size)
 {
@@ -19,7 +18,7 @@ const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QR
     m_image.fill(key);
     QPainter painter(&m_image);
     painter.setPen(QColor(ToQRgb(style.colour)));
-    m_textLine.Set(FromWindows1252(text), PictureTextFont(style.font));
-    m_textLine.Draw(painter, m_image.rect());
+    m_textLine.Set(QString::fromUtf8(text), PictureTextFont(style.font));
+    m_textLine.Draw(painter, m_image.rect().adjusted(0, PictureTextDrop(style.font), 0, 0));
     return m_image;
 }

@@ -12,7 +12,7 @@
 // when the text, its style, the key colour or the strip's size change.
 class CLineStrip {
 public:
-    // The strip of text (Windows-1252); a null image when size is empty.
+    // The strip of text (UTF-8); a null image when size is empty.
     const QImage& Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size);
 
 private:

@@ -9,7 +9,6 @@
 
 #include "assets/pictures.h"
 #include "picture_text/markup.h"
-#include "picture_control/windows1252.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ QString SpokenText(std::string_view text, char separator)
     for (const std::string& line : CutLines(text, separator)) {
         const LineClass shown = ClassifyLine(line);
         if (shown.kind != LineKind::kBlank && shown.kind != LineKind::kPicture && !shown.shown.empty())
-            spoken.push_back(FromWindows1252(shown.shown).trimmed());
+            spoken.push_back(QString::fromUtf8(shown.shown).trimmed());
     }
     return spoken.join(QLatin1Char('\n'));
 }
@@ -245,7 +244,7 @@ std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)
 
 int CPictureText::TextWidth(std::string_view text, TextFont font)
 {
-    return QFontMetrics(PictureTextFont(font)).horizontalAdvance(FromWindows1252(text));
+    return QFontMetrics(PictureTextFont(font)).horizontalAdvance(QString::fromUtf8(text));
 }
 
 int CPictureText::TextHeight(std::string_view, TextFont font)

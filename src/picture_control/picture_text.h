@@ -45,7 +45,7 @@ public:
     explicit CPictureText(QWidget* parent = nullptr);
     ~CPictureText() override;
 
-    // The text (Windows-1252) cut at separator; see CPictureTextEngine for what each keeps.
+    // The text (UTF-8) cut at separator; see CPictureTextEngine for what each keeps.
     void SetText(std::string_view text, char separator);
     void SetSpeed(int slot, unsigned ms);
     void SetColor(int slot, COLORREF colour);

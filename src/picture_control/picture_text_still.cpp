@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "picture_control/picture_text.h"
-#include "picture_control/windows1252.h"
 
 namespace {
 
@@ -37,8 +36,9 @@ void CPictureText::DrawStillView()
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         } else {
             painter.setPen(QColor(ToQRgb(item.style.colour)));
-            shaped.Set(FromWindows1252(item.text), PictureTextFont(item.style.font));
-            shaped.Draw(painter, QRect(0, item.y, W, H - item.y));
+            shaped.Set(QString::fromUtf8(item.text), PictureTextFont(item.style.font));
+            const int top = item.y + PictureTextDrop(item.style.font);
+            shaped.Draw(painter, QRect(0, top, W, H - top));
         }
     }
     painter.end();

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The picture-text markup: one string cut at a separator into lines; the last character of
-// a line decides what the line is. Texts are single-byte Windows-1252; any byte is accepted.
+// a line decides what the line is. Texts are UTF-8, whose characters outside ASCII hold no
+// ASCII byte, so none is taken for a separator or a marker; any byte is accepted.
 
 enum class LineKind {
     kBlank,    // empty line: only vertical space

@@ -60,10 +60,10 @@ TEST_F(HelpCloseTest, ClosingStopsAllPagesThenDeletesThemFromTheLastTabToTheFirs
         QObject::connect(g_pHelpPage[static_cast<std::size_t>(i)], &QObject::destroyed, [&, i] {
             if (order.empty())
                 for (int j = 0; j < kHelpPageCount - 1; ++j)
-                    anyRunning = anyRunning || PageText(j).IsRunning();
+                    anyRunning = anyRunning || PageTextControl(j).IsRunning();
             order.push_back(i);
         });
-    ASSERT_TRUE(PageText(0).IsRunning());
+    ASSERT_TRUE(PageTextControl(0).IsRunning());
     HelpButton(dialog, control_name::kOk)->click();
     EXPECT_EQ(order, (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
     EXPECT_FALSE(anyRunning);
@@ -120,7 +120,7 @@ TEST_F(HelpCloseTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
         const QWidget* frame = page->findChild<QWidget*>(control_name::kTextFrame);
         ASSERT_NE(frame, nullptr);
         EXPECT_EQ(frame->geometry(), QRect(0, 0, 398, 221));
-        EXPECT_EQ(PageText(i).geometry().size(), QSize(388, 211));
+        EXPECT_EQ(PageTextControl(i).geometry().size(), QSize(388, 211));
     }
 }
 

@@ -9,7 +9,7 @@
 #include "widgets/control_names.h"
 
 // The help window as a player sees it: shown, active, each page's control at hand.
-inline CPictureText& PageText(int index)
+inline CPictureText& PageTextControl(int index)
 {
     return g_pHelpPage[static_cast<std::size_t>(index)]->Text();
 }

@@ -24,9 +24,9 @@ protected:
         for (int i = 0; i < kHelpPageCount; ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(g_pHelpPage[static_cast<std::size_t>(i)]->isVisible(), i == shown);
-            EXPECT_EQ(PageText(i).IsRunning(), i == shown);
+            EXPECT_EQ(PageTextControl(i).IsRunning(), i == shown);
             if (i != shown) {
-                EXPECT_TRUE(ShowsNoText(PageText(i)));
+                EXPECT_TRUE(ShowsNoText(PageTextControl(i)));
             }
         }
     }
@@ -38,11 +38,11 @@ TEST_F(HelpPagesTest, OpensOnTheFirstTabWithOnlyItsPageScrollingFromTheFirstLine
     dialog.show();
     EXPECT_EQ(dialog.Tabs().currentIndex(), 0);
     ExpectOnlyScrolling(0);
-    auto reference = ReferencePage(0, PageText(0).size());
-    Ticks(PageText(0), 400);
+    auto reference = ReferencePage(0, PageTextControl(0).size());
+    Ticks(PageTextControl(0), 400);
     Ticks(*reference, 400);
-    EXPECT_FALSE(ShowsNoText(PageText(0)));
-    EXPECT_EQ(Frame(PageText(0)), Frame(*reference));
+    EXPECT_FALSE(ShowsNoText(PageTextControl(0)));
+    EXPECT_EQ(Frame(PageTextControl(0)), Frame(*reference));
 }
 
 TEST_F(HelpPagesTest, EachTabChangeStopsEveryPageAndStartsTheNewOneAtItsFirstLine)
@@ -51,14 +51,14 @@ TEST_F(HelpPagesTest, EachTabChangeStopsEveryPageAndStartsTheNewOneAtItsFirstLin
         SCOPED_TRACE(tab);
         CHelpDlg dialog(nullptr);
         dialog.show();
-        Ticks(PageText(0), 120);
+        Ticks(PageTextControl(0), 120);
         ClickTab(dialog, tab);
         EXPECT_EQ(dialog.Tabs().currentIndex(), tab);
         ExpectOnlyScrolling(tab);
-        auto reference = ReferencePage(tab, PageText(tab).size());
-        Ticks(PageText(tab), 300);
+        auto reference = ReferencePage(tab, PageTextControl(tab).size());
+        Ticks(PageTextControl(tab), 300);
         Ticks(*reference, 300);
-        EXPECT_EQ(Frame(PageText(tab)), Frame(*reference));
+        EXPECT_EQ(Frame(PageTextControl(tab)), Frame(*reference));
     }
 }
 
@@ -67,43 +67,43 @@ TEST_F(HelpPagesTest, ComingBackRestartsThePageAndTheLineThatWasEmergingEmergesA
     CHelpDlg dialog(nullptr);
     dialog.show();
     // Left while a text line of the first page is emerging.
-    Ticks(PageText(0), 700);
+    Ticks(PageTextControl(0), 700);
     ClickTab(dialog, 3);
     ClickTab(dialog, 0);
     ExpectOnlyScrolling(0);
 
-    auto fresh = ReferencePage(0, PageText(0).size());
-    auto revisited = ReferencePage(0, PageText(0).size());
+    auto fresh = ReferencePage(0, PageTextControl(0).size());
+    auto revisited = ReferencePage(0, PageTextControl(0).size());
     Ticks(*revisited, 700);
     revisited->Stop();
     revisited->ClearText();
     StartAsHelpPage(*revisited, 0);
-    for (auto* control : {&PageText(0), fresh.get(), revisited.get()})
+    for (auto* control : {&PageTextControl(0), fresh.get(), revisited.get()})
         Ticks(*control, 10);
-    EXPECT_EQ(Frame(PageText(0)), Frame(*revisited));
-    EXPECT_NE(Frame(PageText(0)), Frame(*fresh)) << "the line left emerging does not come back";
-    for (auto* control : {&PageText(0), revisited.get()})
+    EXPECT_EQ(Frame(PageTextControl(0)), Frame(*revisited));
+    EXPECT_NE(Frame(PageTextControl(0)), Frame(*fresh)) << "the line left emerging does not come back";
+    for (auto* control : {&PageTextControl(0), revisited.get()})
         Ticks(*control, 300);
-    EXPECT_EQ(Frame(PageText(0)), Frame(*revisited));
+    EXPECT_EQ(Frame(PageTextControl(0)), Frame(*revisited));
 }
 
 TEST_F(HelpPagesTest, TwoPausePressesFreezeAndResumeAtTheSameLine)
 {
     CHelpDlg dialog(nullptr);
     dialog.show();
-    auto twin = ReferencePage(0, PageText(0).size());
-    Ticks(PageText(0), 250);
+    auto twin = ReferencePage(0, PageTextControl(0).size());
+    Ticks(PageTextControl(0), 250);
     Ticks(*twin, 250);
-    const QImage before = Frame(PageText(0));
+    const QImage before = Frame(PageTextControl(0));
 
     PressPause(dialog);
-    EXPECT_FALSE(PageText(0).IsRunning());
-    EXPECT_EQ(Frame(PageText(0)), before);
+    EXPECT_FALSE(PageTextControl(0).IsRunning());
+    EXPECT_EQ(Frame(PageTextControl(0)), before);
     PressPause(dialog);
-    EXPECT_TRUE(PageText(0).IsRunning());
-    Ticks(PageText(0), 60);
+    EXPECT_TRUE(PageTextControl(0).IsRunning());
+    Ticks(PageTextControl(0), 60);
     Ticks(*twin, 60);
-    EXPECT_EQ(Frame(PageText(0)), Frame(*twin));
+    EXPECT_EQ(Frame(PageTextControl(0)), Frame(*twin));
 }
 
 // Every page ticks every 10 ms: dark blue large text, red medium and small text, blue plain
@@ -115,7 +115,7 @@ TEST_F(HelpPagesTest, EveryPageRunsAtTheHelpPaceInTheHelpColours)
     const COLORREF darkBlue = Rgb(0, 0, 100);
     for (int i = 0; i < kHelpPageCount; ++i) {
         ClickTab(dialog, i);
-        const CPictureTextEngine& engine = PageText(i).Engine();
+        const CPictureTextEngine& engine = PageTextControl(i).Engine();
         EXPECT_EQ(engine.TickInterval(), 10u) << "page " << i;
         const COLORREF colours[] = {Rgb(255, 0, 255), darkBlue, Rgb(255, 0, 0), Rgb(255, 0, 0),
                                     i == 7 ? darkBlue : Rgb(0, 0, 255)};
@@ -129,17 +129,17 @@ TEST_F(HelpPagesTest, APausedPageRestartedByATabChangeNeedsTwoPressesToPauseAgai
     CHelpDlg dialog(nullptr);
     dialog.show();
     PressPause(dialog);
-    EXPECT_FALSE(PageText(0).IsRunning());
+    EXPECT_FALSE(PageTextControl(0).IsRunning());
     ClickTab(dialog, 1);
     // The other page's toggle is its own.
     PressPause(dialog);
-    EXPECT_FALSE(PageText(1).IsRunning());
+    EXPECT_FALSE(PageTextControl(1).IsRunning());
     ClickTab(dialog, 0);
-    EXPECT_TRUE(PageText(0).IsRunning());
+    EXPECT_TRUE(PageTextControl(0).IsRunning());
     PressPause(dialog);
-    EXPECT_TRUE(PageText(0).IsRunning());
+    EXPECT_TRUE(PageTextControl(0).IsRunning());
     PressPause(dialog);
-    EXPECT_FALSE(PageText(0).IsRunning());
+    EXPECT_FALSE(PageTextControl(0).IsRunning());
 }
 
 TEST_F(HelpPagesTest, APauseToggleOutlivesTheWindowItWasPressedIn)
@@ -148,16 +148,16 @@ TEST_F(HelpPagesTest, APauseToggleOutlivesTheWindowItWasPressedIn)
         CHelpDlg first(nullptr);
         first.show();
         PressPause(first);
-        EXPECT_FALSE(PageText(0).IsRunning());
+        EXPECT_FALSE(PageTextControl(0).IsRunning());
         HelpButton(first, control_name::kOk)->click();
     }
     CHelpDlg second(nullptr);
     second.show();
-    EXPECT_TRUE(PageText(0).IsRunning());
+    EXPECT_TRUE(PageTextControl(0).IsRunning());
     PressPause(second);
-    EXPECT_TRUE(PageText(0).IsRunning());
+    EXPECT_TRUE(PageTextControl(0).IsRunning());
     PressPause(second);
-    EXPECT_FALSE(PageText(0).IsRunning());
+    EXPECT_FALSE(PageTextControl(0).IsRunning());
 }
 
 }  // namespace

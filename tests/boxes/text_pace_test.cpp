@@ -24,7 +24,7 @@ TEST(TextPaceTest, HostsScrollAtTheirPace)
     CHelpDlg help(nullptr);
     CAboutDlg about(nullptr);
     const PaceCase cases[] = {
-        {"help page", [&]() -> CPictureText& { help.show(); return PageText(0); }, "BACKI1", 100, 1500ms},
+        {"help page", [&]() -> CPictureText& { help.show(); return PageTextControl(0); }, "BACKI1", 100, 1500ms},
         {"About box", [&]() -> CPictureText& { about.show(); return about.Credits(); }, "BACKI2", 25, 2000ms},
     };
     for (const PaceCase& c : cases) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/product.h"
 #include "help/help_texts.h"
@@ -41,12 +42,13 @@ int main(int argc, char** argv)
     const std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir / "picture_text");
     std::filesystem::create_directories(dir / "launch_url");
-    for (const Language language : kLanguages) {
-        const std::string code(LanguageCode(language));
-        int n = 0;
-        for (const HelpPageText& page : HelpPageTexts(language))
-            Write(dir / "picture_text" / (code + "_page" + std::to_string(n++)), PictureTextSeed(page.text, 398, 221));
-        Write(dir / "picture_text" / (code + "_credits"), PictureTextSeed(CreditsText(language), 176, 206));
+    // The English texts, and the same with letters outside ASCII in every line of text.
+    const LineTranslator accented = [](const char*, const std::string& english) { return "Źródło " + english; };
+    for (const auto& [code, translate] : {std::pair{"en", LineTranslator(EnglishLine)}, std::pair{"pl", accented}}) {
+        for (int n = 0; n < kHelpPageCount; ++n)
+            Write(dir / "picture_text" / (std::string(code) + "_page" + std::to_string(n)),
+                  PictureTextSeed(PageText(n, translate), 398, 221));
+        Write(dir / "picture_text" / (std::string(code) + "_credits"), PictureTextSeed(CreditsText(translate), 176, 206));
     }
     Write(dir / "launch_url" / "mail", MailTarget());
     Write(dir / "launch_url" / "web", kWebHost);

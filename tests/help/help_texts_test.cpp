@@ -1,5 +1,6 @@
 // The shipped texts: each cut into its lines with the kinds, pictures and endings it has.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -53,12 +54,12 @@ class HelpPageTest : public testing::TestWithParam<PageCase> {};
 TEST_P(HelpPageTest, CutsIntoItsLinesAndPictures)
 {
     const PageCase& page = GetParam();
-    const HelpPageText& entry = HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(page.index)];
+    const HelpPageText& entry = HelpPageTexts()[static_cast<std::size_t>(page.index)];
     EXPECT_EQ(entry.title, page.title);
     if (page.length != 0) {
-        EXPECT_EQ(entry.text.size(), page.length);
+        EXPECT_EQ(entry.english.size(), page.length);
     }
-    const auto lines = CutLines(entry.text, kTextSeparator);
+    const auto lines = CutLines(entry.english, kTextSeparator);
     EXPECT_EQ(static_cast<int>(lines.size()), page.lines);
     if (page.blanks >= 0) {
         EXPECT_EQ(CountKind(lines, LineKind::kBlank), page.blanks);
@@ -147,7 +148,7 @@ TEST(HelpPageTest, PagesReadWordForWord)
     },
     };
     for (std::size_t page = 0; page < std::size(pages); ++page) {
-        const auto lines = CutLines(HelpPageTexts(Language::kEnglish)[page].text, kTextSeparator);
+        const auto lines = CutLines(HelpPageTexts()[page].english, kTextSeparator);
         ASSERT_EQ(lines.size(), pages[page].size()) << "page " << page;
         for (std::size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i], pages[page][i]) << "page " << page << ", line " << i + 1;
@@ -179,19 +180,19 @@ void ExpectLines(const std::string& text, const std::vector<Expected>& expected)
 }
 
 const Expected kBlankLine{"", LineKind::kBlank};
-const Expected kNotices[] = {{"Copyright \xA9 2026 Glimmerjig", LineKind::kPlain},
+const Expected kNotices[] = {{"Copyright © 2026 Glimmerjig", LineKind::kPlain},
                              {"MIT licence", LineKind::kPlain},
                              {"Art and sounds made here", LineKind::kPlain}};
 
 TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 {
     const std::string contact = std::string(kContactEmail) + "\t";
-    ExpectLines(CreditsText(Language::kEnglish),
+    ExpectLines(CreditsText(EnglishLine),
                 {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
                  {"Design,", LineKind::kPlain}, {"Algorithm and Programming", LineKind::kPlain},
-                 {"for Windows95\xA9,", LineKind::kPlain}, {"Windows98\xA9,", LineKind::kPlain},
-                 {"Windows Me\xA9,", LineKind::kPlain}, {"Windows NT\xA9,", LineKind::kPlain},
-                 {"Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
+                 {"for Windows95©,", LineKind::kPlain}, {"Windows98©,", LineKind::kPlain},
+                 {"Windows Me©,", LineKind::kPlain}, {"Windows NT©,", LineKind::kPlain},
+                 {"Windows 2000©", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
                  {"Zorvath^", LineKind::kPicture}, kNotices[0], kNotices[1], kNotices[2], kBlankLine,
                  {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
                  kBlankLine});
@@ -200,25 +201,28 @@ TEST(CreditsTest, HasTheTwentyTwoLinesOfTheAboutBox)
 TEST(CreditsTest, AboutPageHasItsNineteenLines)
 {
     const std::string contact = std::string(kContactEmail) + "\t";
-    ExpectLines(AboutPageText(Language::kEnglish),
+    ExpectLines(PageText(kHelpPageCount - 1, EnglishLine),
                 {{"BITMAP1^", LineKind::kPicture}, {"Glimmerjig^", LineKind::kPicture},
                  {"Design, Algorithm and", LineKind::kPlain},
-                 {"Programming for Windows95 \xA9", LineKind::kPlain},
-                 {"Windows98\xA9, Windows Me\xA9, Windows NT\xA9,", LineKind::kPlain},
-                 {"and Windows 2000\xA9", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
+                 {"Programming for Windows95 ©", LineKind::kPlain},
+                 {"Windows98©, Windows Me©, Windows NT©,", LineKind::kPlain},
+                 {"and Windows 2000©", LineKind::kPlain}, {"by", LineKind::kPlain}, kBlankLine,
                  {"Zorvath^", LineKind::kPicture}, kNotices[0], kNotices[1], kNotices[2], kBlankLine,
                  {contact, LineKind::kLarge}, kBlankLine, kBlankLine, kBlankLine, kBlankLine,
                  kBlankLine});
 }
 
-// The only character outside ASCII in any text is the copyright sign.
+// The only character outside ASCII in any text is the copyright sign, in UTF-8.
 TEST(CreditsTest, UseNoOtherCharacterOutsideAscii)
 {
-    for (const HelpPageText& page : HelpPageTexts(Language::kEnglish))
-        for (const char c : page.text)
-            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9') << page.title;
-    for (const char c : CreditsText(Language::kEnglish))
-        EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\xA9');
+    const auto others = [](std::string text) {
+        for (std::size_t at = text.find("©"); at != std::string::npos; at = text.find("©"))
+            text.erase(at, std::string_view("©").size());
+        return std::count_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    };
+    for (const HelpPageText& page : HelpPageTexts())
+        EXPECT_EQ(others(std::string(page.english)), 0) << page.title;
+    EXPECT_EQ(others(CreditsText(EnglishLine)), 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Each translation of the picture texts keeps the English layout line by line: as many lines,
-// each of the same kind, the same picture lines and the same blank gaps; only the words change.
+// A text in another language is the English one with its lines of text replaced: the pictures,
+// kinds and blank lines stay, and a translation that would break the layout is not used.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
@@ -11,18 +11,13 @@
 
 namespace {
 
-struct NamedText {
-    std::string name;
-    std::string_view text;
-};
-
-// The help pages in tab order, then the About box's credits.
-std::vector<NamedText> TextsIn(Language language)
+// Every text the game shows, in the language of translate.
+std::vector<std::string> AllTexts(const LineTranslator& translate)
 {
-    std::vector<NamedText> texts;
-    for (const HelpPageText& page : HelpPageTexts(language))
-        texts.push_back({std::string(page.title), page.text});
-    texts.push_back({"About box", CreditsText(language)});
+    std::vector<std::string> texts;
+    for (int i = 0; i < kHelpPageCount; ++i)
+        texts.push_back(PageText(i, translate));
+    texts.push_back(CreditsText(translate));
     return texts;
 }
 
@@ -31,63 +26,66 @@ std::vector<std::string> Layout(std::string_view text)
 {
     std::vector<std::string> layout;
     for (const std::string& line : CutLines(text, kTextSeparator)) {
-        switch (ClassifyLine(line).kind) {
-        case LineKind::kBlank: layout.emplace_back("blank"); break;
-        case LineKind::kLarge: layout.emplace_back("large"); break;
-        case LineKind::kMedium: layout.emplace_back("medium"); break;
-        case LineKind::kSmall: layout.emplace_back("small"); break;
-        case LineKind::kPicture: layout.push_back("picture " + line); break;
-        case LineKind::kPlain: layout.emplace_back("plain"); break;
-        }
+        const LineClass what = ClassifyLine(line);
+        layout.push_back(what.kind == LineKind::kPicture ? line : std::to_string(static_cast<int>(what.kind)));
     }
     return layout;
 }
 
-// A byte the control draws as a character of Windows-1252: no control character, and none of
-// the five bytes the code page leaves unassigned.
-bool IsDrawnCharacter(char c)
+TEST(TranslatedTextsTest, EnglishLinesGiveTheEnglishTexts)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F &&
-           byte != 0x90 && byte != 0x9D;
+    const std::vector<std::string> texts = AllTexts(EnglishLine);
+    for (int i = 0; i < kHelpPageCount; ++i)
+        EXPECT_EQ(texts[static_cast<std::size_t>(i)], HelpPageTexts()[static_cast<std::size_t>(i)].english) << i;
 }
 
-class TranslatedTextsTest : public testing::TestWithParam<Language> {};
-
-TEST_P(TranslatedTextsTest, KeepTheEnglishLayoutLineByLine)
+TEST(TranslatedTextsTest, OnlyTheLinesOfTextChangeEachUnderItsTextsContext)
 {
-    const std::vector<NamedText> english = TextsIn(Language::kEnglish);
-    const std::vector<NamedText> translated = TextsIn(GetParam());
-    ASSERT_EQ(translated.size(), english.size());
+    std::vector<std::string> asked;
+    const LineTranslator marked = [&](const char* context, const std::string& english) {
+        asked.push_back(std::string(context) + ": " + english);
+        return "Zażółć " + english;
+    };
+    const std::vector<std::string> english = AllTexts(EnglishLine);
+    const std::vector<std::string> translated = AllTexts(marked);
     for (std::size_t i = 0; i < english.size(); ++i) {
-        SCOPED_TRACE(english[i].name);
-        EXPECT_EQ(translated[i].name, english[i].name) << "tab titles stay English";
-        EXPECT_TRUE(translated[i].text != english[i].text) << "the English text, not a translation";
-        const std::vector<std::string> want = Layout(english[i].text);
-        const std::vector<std::string> got = Layout(translated[i].text);
-        const auto [ours, theirs] = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
-        EXPECT_TRUE(ours == got.end() && theirs == want.end())
-            << "line " << ours - got.begin() + 1 << " is " << (ours == got.end() ? "missing" : *ours)
-            << " where the English line is " << (theirs == want.end() ? "missing" : *theirs);
+        EXPECT_EQ(Layout(translated[i]), Layout(english[i])) << i;
+        EXPECT_NE(translated[i], english[i]) << i;
+    }
+    for (const std::string_view want :
+         {"HelpGamePage: It is very simple:", "HelpDemoPage: Demo will stop in 1-2 seconds",
+          "AboutBoxCredits: Algorithm and Programming", "HelpAboutPage: Design, Algorithm and",
+          "CreditsNotices: MIT licence"})
+        EXPECT_NE(std::find(asked.begin(), asked.end(), want), asked.end()) << want;
+    for (const std::string& each : asked) {
+        EXPECT_EQ(each.find("^"), std::string::npos) << "a picture's name was asked for: " << each;
+        EXPECT_EQ(each.find(kTextSeparator), std::string::npos) << each;
     }
 }
 
-TEST_P(TranslatedTextsTest, WriteOnlyCharactersTheControlDraws)
+struct RefusedCase {
+    std::string_view english;  // one line with its separator
+    const char* translation;
+};
+
+class RefusedTranslationTest : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedTranslationTest, LeavesTheEnglishLine)
 {
-    for (const NamedText& text : TextsIn(GetParam())) {
-        for (const std::string& line : CutLines(text.text, kTextSeparator)) {
-            const std::string_view shown = ClassifyLine(line).shown;
-            for (const char c : shown)
-                EXPECT_TRUE(IsDrawnCharacter(c)) << text.name << ": byte " << +static_cast<unsigned char>(c)
-                                                 << " in \"" << shown << '"';
-        }
-    }
+    const RefusedCase& c = GetParam();
+    const LineTranslator translate = [&](const char*, const std::string&) { return std::string(c.translation); };
+    EXPECT_EQ(TranslatedText(c.english, "Any", translate), c.english);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTextsTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish),
-                         [](const testing::TestParamInfo<Language>& info) {
-                             return std::string(LanguageCode(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Lines, RefusedTranslationTest,
+                         testing::Values(RefusedCase{"a line\t|", "two|lines"},
+                                         RefusedCase{"a line\t|", "a new\nline"},
+                                         RefusedCase{"plain|", "now a picture^"}));
+
+TEST(TranslatedTextsTest, AMarkedLineMayEndInAMarkerOfItsOwn)
+{
+    const LineTranslator translate = [](const char*, const std::string&) { return std::string("Hoch^"); };
+    EXPECT_EQ(TranslatedText("up\t|", "Any", translate), "Hoch^\t|");
+}
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
 #include <climits>
@@ -71,13 +72,18 @@ inline QRect Ink(const QImage& frame, const QImage& background)
     return box;
 }
 
-// A stand-alone control showing help page index as a help page should: its text, the
+// A stand-alone control showing help page index as a help page should: its text in the game's
+// language, the
 // magenta key colour over the pale tile, large text dark blue, plain text blue (dark blue
 // on the About page), medium and small text red, scrolling at the help pace from the first
 // line. Ticks are given by hand, so its timer never fires.
 inline void StartAsHelpPage(CPictureText& control, int index)
 {
-    control.SetText(HelpPageTexts(Language::kEnglish)[static_cast<std::size_t>(index)].text, '|');
+    control.SetText(PageText(index,
+                             [](const char* context, const std::string& english) {
+                                 return QCoreApplication::translate(context, english.c_str()).toStdString();
+                             }),
+                    '|');
     control.SetSpeed(2, 0);
     control.SetColor(0, Rgb(255, 0, 255));
     control.SetColor(4, index == 7 ? Rgb(0, 0, 100) : Rgb(0, 0, 255));

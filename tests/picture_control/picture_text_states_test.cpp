@@ -5,7 +5,6 @@
 
 #include "picture_text_helper.h"
 #include "qt_print.h"
-#include "picture_control/windows1252.h"
 
 namespace {
 
@@ -181,25 +180,5 @@ TEST(PictureTextStatesTest, ScaledControlIsNotSmoothed)
             for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
                 ASSERT_EQ(image.pixel(2 * x + d.x(), 2 * y + d.y()), once.pixel(x, y)) << x << "," << y;
 }
-
-struct CodePageCase {
-    const char* bytes;
-    char16_t unicode;
-};
-
-class Windows1252Test : public testing::TestWithParam<CodePageCase> {};
-
-TEST_P(Windows1252Test, MapsEachByte)
-{
-    const QString text = FromWindows1252(GetParam().bytes);
-    ASSERT_EQ(text.size(), 1);
-    EXPECT_EQ(text.front().unicode(), GetParam().unicode);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bytes, Windows1252Test,
-                         testing::Values(CodePageCase{"\xA9", u'\u00A9'}, CodePageCase{"A", u'A'},
-                                         CodePageCase{"\x80", u'\u20AC'}, CodePageCase{"\x92", u'\u2019'},
-                                         CodePageCase{"\x9F", u'\u0178'}, CodePageCase{"\x81", u'\u0081'},
-                                         CodePageCase{"\xFF", u'\u00FF'}, CodePageCase{"\xA0", u'\u00A0'}));
 
 }  // namespace

@@ -16,6 +16,11 @@ public:
 
     // Whether every catalogue the language needs was found.
     bool Loaded() const { return m_bLoaded; }
+    // Whether the game's catalogue has a translation of source under context.
+    bool GameCatalogueHas(const char* context, const char* source) const
+    {
+        return !m_game.translate(context, source).isNull();
+    }
 
 private:
     QTranslator m_qt, m_game;

@@ -1,0 +1,85 @@
+// Every character the game ships, in every language and every text kind, is drawn whole inside
+// its line: no ink above the line's top (an accent on a capital) or below its cell (a descender).
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+#include "language_scope.h"
+#include "picture_text/markup.h"
+#include "picture_text_helper.h"
+#include "picture_control/picture_text_fonts.h"
+#include "picture_control/text_line.h"
+
+namespace {
+
+// The characters of every text the game shows in language.
+std::set<char32_t> ShippedCharacters(Language language)
+{
+    const CLanguageScope scope(language);
+    EXPECT_TRUE(scope.Loaded()) << LanguageCode(language);
+    const LineTranslator catalogue = [](const char* context, const std::string& english) {
+        return QCoreApplication::translate(context, english.c_str()).toStdString();
+    };
+    std::string all = CreditsText(catalogue);
+    for (int i = 0; i < kHelpPageCount; ++i)
+        all += PageText(i, catalogue);
+    std::set<char32_t> characters;
+    for (const std::string& line : CutLines(all, '|')) {
+        const LineClass what = ClassifyLine(line);
+        if (what.kind != LineKind::kPicture)
+            for (const char32_t c : QString::fromUtf8(what.shown).toUcs4())
+                characters.insert(c);
+    }
+    return characters;
+}
+
+// The rows of ink outside a line drawn as the control draws it: in its cell, as far below
+// the cell's top as the kind's font asks.
+std::string InkOutsideTheCell(const QString& text, TextFont font)
+{
+    const int cell = CPictureTextEngine::CellHeightOf(font);
+    const int margin = cell;
+    QImage image(8 * cell, cell + 2 * margin, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    CTextLine line;
+    line.Set(text, PictureTextFont(font));
+    line.Draw(painter, QRect(0, margin + PictureTextDrop(font), image.width(), cell));
+    painter.end();
+    std::string rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (y == margin)
+            y += cell;
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] != qRgb(255, 255, 255)) {
+                rows += std::to_string(y - margin) + " ";
+                break;
+            }
+    }
+    return rows;
+}
+
+class PictureTextInkTest : public testing::TestWithParam<TextFont> {};
+
+TEST_P(PictureTextInkTest, EveryShippedCharacterStaysInsideItsLine)
+{
+    std::set<char32_t> characters;
+    for (const Language language : kLanguages)
+        characters.merge(ShippedCharacters(language));
+    ASSERT_GT(characters.size(), 60U);
+    for (const char32_t c : characters) {
+        const QString text = QString::fromUcs4(&c, 1);
+        EXPECT_EQ(InkOutsideTheCell(text, GetParam()), "") << "\"" << text.toStdString() << "\" has ink in rows";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PictureTextInkTest,
+                         testing::Values(TextFont::kLarge, TextFont::kMedium, TextFont::kSmall, TextFont::kPlain),
+                         [](const testing::TestParamInfo<TextFont>& info) {
+                             return std::string(1, "LMSP"[static_cast<int>(info.param)]);
+                         });
+
+}  // namespace
