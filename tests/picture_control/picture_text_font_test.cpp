@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "picture_text/markup.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
 #include "test_arguments.h"
@@ -37,10 +38,11 @@ TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
 }
 
 // Three lines scrolled fully in stand exactly as the still view stacks them: spaced by their
-// cells, their deepest glyphs inside them.
+// cells, their deepest glyphs and their accents inside them, letters outside Windows-1252
+// measured as the characters they are.
 TEST_P(PictureTextFontTest, ScrollingAndStillViewsAgree)
 {
-    const std::string line = std::string("Agjy_") + static_cast<char>(GetParam().marker);
+    const std::string line = "Agjy_ \u017B\u00F3\u0142\u0107 \u03A9" + std::string(1, static_cast<char>(GetParam().marker));
     const std::string text = line + "|" + line + "|" + line;
     const int block = 3 * GetParam().cell;
     auto still = MakeControl(text, kPageSize, "NO TILE");
@@ -48,6 +50,7 @@ TEST_P(PictureTextFontTest, ScrollingAndStillViewsAgree)
     scrolled->Start();
     Ticks(*scrolled, 15 + block - 1);  // the first line was fetched on the 15th tick
     const PixelRect column = scrolled->Engine().ContentColumn();
+    EXPECT_EQ(column.Width(), QFontMetrics(PictureTextFont(GetParam().font)).horizontalAdvance(QString::fromUtf8(ClassifyLine(line).shown)));
     const int H = kPageSize.height();
     const QImage inStill = Painted(still.get()).copy(column.left, (H - block) / 2, column.Width(), block);
     const QImage inScroll = Painted(scrolled.get()).copy(column.left, H - block, column.Width(), block);
