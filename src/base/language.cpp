@@ -33,6 +33,23 @@ std::string_view LanguageCode(Language language)
     return "en";
 }
 
+std::string_view AccentedCapitals(Language language)
+{
+    switch (language) {
+    case Language::kGerman:
+        return "ÄÖÜ";
+    case Language::kFrench:
+        return "ÀÂÉÈÊËÎÏÔÙÛÜŸ";
+    case Language::kSpanish:
+        return "ÁÉÍÑÓÚÜ";
+    case Language::kPolish:
+        return "ĆŃÓŚŹŻ";
+    case Language::kEnglish:
+        break;
+    }
+    return "";
+}
+
 Language ChooseLanguage(const std::vector<std::string>& uiLanguages, std::string_view messagesLocale)
 {
     const std::string_view bare = messagesLocale.substr(0, messagesLocale.find_first_of(".@"));

@@ -14,6 +14,10 @@ inline constexpr Language kLanguages[] = {Language::kEnglish, Language::kGerman,
 // and the folder of its pictures.
 std::string_view LanguageCode(Language language);
 
+// The capitals the language writes with a mark above them, in UTF-8 ("" for English): a
+// picture text in the language keeps a clear row over their marks.
+std::string_view AccentedCapitals(Language language);
+
 // The language to speak, chosen as gettext programs choose theirs: `uiLanguages` is the
 // desktop's list of preferred languages, best first ("de-DE", "fr", "en-GB", ...), and
 // `messagesLocale` the locale that governs messages (LC_ALL, else LC_MESSAGES, else LANG).
