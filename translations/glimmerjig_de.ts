@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>taken smiley, column %1, height %2</source>
-        <translation>genommener Smiley, Spalte %1, Höhe %2</translation>
+        <translation>genommenes Smiley, Spalte %1, Höhe %2</translation>
     </message>
     <message>
         <source>smiley not taken, column %1, height %2</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>level, score and board size</source>
-        <translation>Stufe, Spielstand und Spielfeldgröße</translation>
+        <translation>Stufe, Punkte und Spielfeldgröße</translation>
     </message>
     <message>
         <source>Help</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>score</source>
-        <translation>Spielstand</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>board size %1</source>
@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Mehr mit &apos;%1&apos;.</translation>
+        <translation>Mehr dazu unter „%1“.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>unerwartetes Argument &apos;%1&apos;.</translation>
+        <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
@@ -266,7 +266,7 @@
     <message>
         <source>To cancel the last move - press this button:</source>
         <extracomment>Under the picture of the Back button; another picture of it follows.</extracomment>
-        <translation>Zug zurücknehmen - drücke diesen Knopf:</translation>
+        <translation>Einen Zug nimmst du mit diesem Knopf zurück:</translation>
     </message>
     <message>
         <source>You can cancel as many moves as you want</source>
@@ -362,7 +362,7 @@
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>
         <extracomment>The first step; the spaced letters are the word &quot;first&quot;; goes on in the next line.</extracomment>
-        <translation>E r s t e n s - wähle den Schwierigkeitsgrad</translation>
+        <translation>E r s t e n s   wählst du den Schwierigkeitsgrad</translation>
     </message>
     <message>
         <source>on the numbers I, II or III   (I is the easiest):</source>
@@ -372,7 +372,7 @@
     <message>
         <source>S e c o n d - proceed by choosing the game size</source>
         <extracomment>The second step, under the level buttons; the spaced letters are the word &quot;second&quot;.</extracomment>
-        <translation>Z w e i t e n s - wähle die Spielfeldgröße</translation>
+        <translation>Z w e i t e n s   wählst du die Spielfeldgröße</translation>
     </message>
     <message>
         <source>(from 4 through 9):</source>
@@ -387,7 +387,7 @@
     <message>
         <source>- the longer it will take you to finish</source>
         <extracomment>Ends the sentence of the line above.</extracomment>
-        <translation>- desto länger dauert das Spiel</translation>
+        <translation>desto länger dauert das Spiel</translation>
     </message>
     <message>
         <source>How to PLAY?</source>
@@ -452,7 +452,7 @@
     <message>
         <source>- you loose the game</source>
         <extracomment>Ends the warning and the page.</extracomment>
-        <translation>- hast du das Spiel verloren</translation>
+        <translation>hast du das Spiel verloren</translation>
     </message>
 </context>
 <context>
@@ -557,12 +557,12 @@
     <message>
         <source>The left part is your score, the right one</source>
         <extracomment>Under the score box; goes on in the next line.</extracomment>
-        <translation>Links stehen deine Punkte, rechts</translation>
+        <translation>Links stehen deine Punkte,</translation>
     </message>
     <message>
         <source> - the score of the computer</source>
         <extracomment>Ends the sentence of the line above; the score box showing 99 : 00 follows.</extracomment>
-        <translation> - die Punkte des Computers</translation>
+        <translation>rechts die Punkte des Computers</translation>
     </message>
 </context>
 <context>

@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>taken smiley, column %1, height %2</source>
-        <translation>carita tomada, columna %1, altura %2</translation>
+        <translation>carita quitada, columna %1, altura %2</translation>
     </message>
     <message>
         <source>smiley not taken, column %1, height %2</source>
-        <translation>carita no tomada, columna %1, altura %2</translation>
+        <translation>carita no quitada, columna %1, altura %2</translation>
     </message>
     <message>
         <source>level, score and board size</source>
@@ -173,7 +173,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Un juego de ingenio: se toman caritas por turnos y quien toma la última pierde.</translation>
+        <translation>Un juego de ingenio: se quitan caritas por turnos y quien quita la última pierde.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Pruebe «%1».</translation>
+        <translation>Prueba «%1».</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta valor tras «%1».</translation>
+        <translation>Falta un valor tras «%1».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -362,7 +362,7 @@
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>
         <extracomment>The first step; the spaced letters are the word &quot;first&quot;; goes on in the next line.</extracomment>
-        <translation>P r i m e r o - elige el nivel de dificultad</translation>
+        <translation>P r i m e r o, elige el nivel de dificultad</translation>
     </message>
     <message>
         <source>on the numbers I, II or III   (I is the easiest):</source>
@@ -372,7 +372,7 @@
     <message>
         <source>S e c o n d - proceed by choosing the game size</source>
         <extracomment>The second step, under the level buttons; the spaced letters are the word &quot;second&quot;.</extracomment>
-        <translation>S e g u n d o - elige el tamaño del tablero</translation>
+        <translation>S e g u n d o, elige el tamaño del tablero</translation>
     </message>
     <message>
         <source>(from 4 through 9):</source>
@@ -387,7 +387,7 @@
     <message>
         <source>- the longer it will take you to finish</source>
         <extracomment>Ends the sentence of the line above.</extracomment>
-        <translation>- más durará la partida</translation>
+        <translation>más durará la partida</translation>
     </message>
     <message>
         <source>How to PLAY?</source>
@@ -402,7 +402,7 @@
     <message>
         <source>in a column - only the top Smile will disappear:</source>
         <extracomment>Ends the first case; a picture of three columns follows.</extracomment>
-        <translation>de una columna - solo desaparece esa carita:</translation>
+        <translation>de una columna, solo desaparece esa carita:</translation>
     </message>
     <message>
         <source>When you click on a Smile in the middle</source>
@@ -412,7 +412,7 @@
     <message>
         <source>of a column - all the Smiles above it</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>de una columna - también desaparecen</translation>
+        <translation>de una columna, también desaparecen</translation>
     </message>
     <message>
         <source>will also disappear:</source>
@@ -427,7 +427,7 @@
     <message>
         <source>column - all that column of Smiles will disappear:</source>
         <extracomment>Ends the third case; a picture of one column follows.</extracomment>
-        <translation>de una columna - desaparece toda la columna:</translation>
+        <translation>de una columna, desaparece toda la columna:</translation>
     </message>
     <message>
         <source>The computer will always make its move</source>
@@ -452,7 +452,7 @@
     <message>
         <source>- you loose the game</source>
         <extracomment>Ends the warning and the page.</extracomment>
-        <translation>- pierdes la partida</translation>
+        <translation>pierdes la partida</translation>
     </message>
 </context>
 <context>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntos</translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Back</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Créditos</translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -552,7 +552,7 @@
     <message>
         <source>When you first start the game - the score will be:</source>
         <extracomment>The first line of the page, above the picture of the score box showing 00 : 00.</extracomment>
-        <translation>Al empezar la partida, el marcador es:</translation>
+        <translation>Al empezar la partida, la puntuación es:</translation>
     </message>
     <message>
         <source>The left part is your score, the right one</source>
@@ -562,7 +562,7 @@
     <message>
         <source> - the score of the computer</source>
         <extracomment>Ends the sentence of the line above; the score box showing 99 : 00 follows.</extracomment>
-        <translation> - la derecha, la del ordenador</translation>
+        <translation>la derecha, la del ordenador</translation>
     </message>
 </context>
 <context>

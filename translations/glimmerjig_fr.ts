@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>e-mail : %1</translation>
+        <translation>e-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation>Recul</translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,11 @@
     <name>CHelpDlg</name>
     <message>
         <source>GoTo: %1</source>
-        <translation>Site : %1</translation>
+        <translation>Site&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mail To: %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -173,7 +173,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Un jeu de réflexion : prenez des smileys à tour de rôle ; qui prend le dernier perd.</translation>
+        <translation>Un jeu de réflexion&#xa0;: prenez des smileys à tour de rôle&#xa0;; qui prend le dernier perd.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Essayez « %1 ».</translation>
+        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argument inattendu « %1 ».</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
@@ -266,7 +266,7 @@
     <message>
         <source>To cancel the last move - press this button:</source>
         <extracomment>Under the picture of the Back button; another picture of it follows.</extracomment>
-        <translation>Pour annuler le dernier coup, appuyez ici :</translation>
+        <translation>Pour annuler le dernier coup, appuyez ici&#xa0;:</translation>
     </message>
     <message>
         <source>You can cancel as many moves as you want</source>
@@ -314,7 +314,7 @@
     <message>
         <source>Demo feature can be started by pressing button</source>
         <extracomment>The first line of the page, above the picture of the Demo button.</extracomment>
-        <translation>La démo se lance avec ce bouton :</translation>
+        <translation>La démo se lance avec ce bouton&#xa0;:</translation>
     </message>
     <message>
         <source>To stop the Demo, just move your mouse</source>
@@ -337,12 +337,12 @@
     <message>
         <source>What is the concept of   G l i m m e r j i g ?</source>
         <extracomment>The page&apos;s first heading, under the game&apos;s name; the spaced letters spell the name.</extracomment>
-        <translation>Quel est le principe de   G l i m m e r j i g ?</translation>
+        <translation>Quel est le principe de   G l i m m e r j i g&#xa0;?</translation>
     </message>
     <message>
         <source>It is very simple:</source>
         <extracomment>The answer begins: the line under the first heading.</extracomment>
-        <translation>C&apos;est très simple :</translation>
+        <translation>C&apos;est très simple&#xa0;:</translation>
     </message>
     <message>
         <source>to win the game, you SHOULD NOT click</source>
@@ -352,32 +352,32 @@
     <message>
         <source>on the LAST yellow Smiling Face!</source>
         <extracomment>Ends the rule; a picture of one smiley follows.</extracomment>
-        <translation>sur le DERNIER smiley jaune !</translation>
+        <translation>sur le DERNIER smiley jaune&#xa0;!</translation>
     </message>
     <message>
         <source>How to START?</source>
         <extracomment>Heading under the picture of a smiley.</extracomment>
-        <translation>Comment COMMENCER ?</translation>
+        <translation>Comment COMMENCER&#xa0;?</translation>
     </message>
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>
         <extracomment>The first step; the spaced letters are the word &quot;first&quot;; goes on in the next line.</extracomment>
-        <translation>A v a n t   t o u t - choisissez la difficulté</translation>
+        <translation>A v a n t   t o u t, choisissez la difficulté</translation>
     </message>
     <message>
         <source>on the numbers I, II or III   (I is the easiest):</source>
         <extracomment>Ends the first step; the picture of the level buttons I, II, III follows.</extracomment>
-        <translation>en cliquant sur I, II ou III   (I est le plus facile) :</translation>
+        <translation>en cliquant sur I, II ou III   (I est le plus facile)&#xa0;:</translation>
     </message>
     <message>
         <source>S e c o n d - proceed by choosing the game size</source>
         <extracomment>The second step, under the level buttons; the spaced letters are the word &quot;second&quot;.</extracomment>
-        <translation>E n s u i t e - choisissez la taille du plateau</translation>
+        <translation>E n s u i t e, choisissez la taille du plateau</translation>
     </message>
     <message>
         <source>(from 4 through 9):</source>
         <extracomment>Ends the second step; the picture of the board-size buttons 4 to 9 follows.</extracomment>
-        <translation>(de 4 à 9) :</translation>
+        <translation>(de 4 à 9)&#xa0;:</translation>
     </message>
     <message>
         <source>The larger the number</source>
@@ -387,12 +387,12 @@
     <message>
         <source>- the longer it will take you to finish</source>
         <extracomment>Ends the sentence of the line above.</extracomment>
-        <translation>- plus la partie sera longue</translation>
+        <translation>plus la partie sera longue</translation>
     </message>
     <message>
         <source>How to PLAY?</source>
         <extracomment>Heading of the part on playing.</extracomment>
-        <translation>Comment JOUER ?</translation>
+        <translation>Comment JOUER&#xa0;?</translation>
     </message>
     <message>
         <source>When you click on the top yellow Smile</source>
@@ -402,7 +402,7 @@
     <message>
         <source>in a column - only the top Smile will disappear:</source>
         <extracomment>Ends the first case; a picture of three columns follows.</extracomment>
-        <translation>d&apos;une colonne - seul ce smiley disparaît :</translation>
+        <translation>d&apos;une colonne, seul ce smiley disparaît&#xa0;:</translation>
     </message>
     <message>
         <source>When you click on a Smile in the middle</source>
@@ -412,12 +412,12 @@
     <message>
         <source>of a column - all the Smiles above it</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>d&apos;une colonne - tous les smileys au-dessus</translation>
+        <translation>d&apos;une colonne, tous les smileys au-dessus</translation>
     </message>
     <message>
         <source>will also disappear:</source>
         <extracomment>Ends the second case; a picture of one column follows.</extracomment>
-        <translation>disparaissent aussi :</translation>
+        <translation>disparaissent aussi&#xa0;:</translation>
     </message>
     <message>
         <source>When you click on a Smile at the bottom of a</source>
@@ -427,7 +427,7 @@
     <message>
         <source>column - all that column of Smiles will disappear:</source>
         <extracomment>Ends the third case; a picture of one column follows.</extracomment>
-        <translation>d&apos;une colonne - toute la colonne disparaît :</translation>
+        <translation>d&apos;une colonne, toute la colonne disparaît&#xa0;:</translation>
     </message>
     <message>
         <source>The computer will always make its move</source>
@@ -442,7 +442,7 @@
     <message>
         <source>DO NOT FORGET:</source>
         <extracomment>Heading of the last warning.</extracomment>
-        <translation>N&apos;OUBLIEZ PAS :</translation>
+        <translation>N&apos;OUBLIEZ PAS&#xa0;:</translation>
     </message>
     <message>
         <source>if you click on the last yellow Smiling face</source>
@@ -452,7 +452,7 @@
     <message>
         <source>- you loose the game</source>
         <extracomment>Ends the warning and the page.</extracomment>
-        <translation>- vous perdez la partie</translation>
+        <translation>vous perdez la partie</translation>
     </message>
 </context>
 <context>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation>Recul</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -552,7 +552,7 @@
     <message>
         <source>When you first start the game - the score will be:</source>
         <extracomment>The first line of the page, above the picture of the score box showing 00 : 00.</extracomment>
-        <translation>Au début de la partie, le score est :</translation>
+        <translation>Au début de la partie, le score est&#xa0;:</translation>
     </message>
     <message>
         <source>The left part is your score, the right one</source>
@@ -562,7 +562,7 @@
     <message>
         <source> - the score of the computer</source>
         <extracomment>Ends the sentence of the line above; the score box showing 99 : 00 follows.</extracomment>
-        <translation> - celui de l&apos;ordinateur</translation>
+        <translation>celui de l&apos;ordinateur</translation>
     </message>
 </context>
 <context>

@@ -25,10 +25,29 @@ std::string_view LanguageCode(Language language)
         return "fr";
     case Language::kSpanish:
         return "es";
+    case Language::kPolish:
+        return "pl";
     case Language::kEnglish:
         break;
     }
     return "en";
+}
+
+std::string_view AccentedCapitals(Language language)
+{
+    switch (language) {
+    case Language::kGerman:
+        return "ÄÖÜ";
+    case Language::kFrench:
+        return "ÀÂÉÈÊËÎÏÔÙÛÜŸ";
+    case Language::kSpanish:
+        return "ÁÉÍÑÓÚÜ";
+    case Language::kPolish:
+        return "ĆŃÓŚŹŻ";
+    case Language::kEnglish:
+        break;
+    }
+    return "";
 }
 
 Language ChooseLanguage(const std::vector<std::string>& uiLanguages, std::string_view messagesLocale)

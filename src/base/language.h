@@ -5,14 +5,18 @@
 #include <vector>
 
 // The languages the game speaks. English is the design's own and the fallback for every other.
-enum class Language { kEnglish, kGerman, kFrench, kSpanish };
+enum class Language { kEnglish, kGerman, kFrench, kSpanish, kPolish };
 
 inline constexpr Language kLanguages[] = {Language::kEnglish, Language::kGerman, Language::kFrench,
-                                          Language::kSpanish};
+                                          Language::kSpanish, Language::kPolish};
 
-// The two-letter code of a language ("en", "de", "fr", "es"): the suffix of its catalogue and
-// the folder of its pictures.
+// The two-letter code of a language ("en", "de", "fr", "es", "pl"): the suffix of its catalogue
+// and the folder of its pictures.
 std::string_view LanguageCode(Language language);
+
+// The capitals the language writes with a mark above them, in UTF-8 ("" for English): a
+// picture text in the language keeps a clear row over their marks.
+std::string_view AccentedCapitals(Language language);
 
 // The language to speak, chosen as gettext programs choose theirs: `uiLanguages` is the
 // desktop's list of preferred languages, best first ("de-DE", "fr", "en-GB", ...), and

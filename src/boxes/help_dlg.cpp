@@ -15,6 +15,30 @@
 
 std::array<CHelpPage*, kHelpPageCount> g_pHelpPage{};
 
+// Tabs with a little less room round their titles than the style gives, so that all eight
+// fit in one row without scrolling.
+class CNarrowTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_TabBarTabHSpace ? m_nPadding : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // Titles too wide for the row at the usual padding (a language of long words) get less,
+    // a pixel at a time, down to a floor.
+    void FitTitles(QTabBar& tabs)
+    {
+        constexpr int kTightest = 8;
+        while (tabs.tabRect(tabs.count() - 1).right() >= tabs.width() && m_nPadding > kTightest) {
+            --m_nPadding;
+            tabs.setStyle(this);  // lays the tabs out again
+        }
+    }
+
+private:
+    int m_nPadding = 16;
+};
+
 namespace {
 
 // The OK button's caption, as Qt's own catalogue has it for its standard buttons.
@@ -29,19 +53,6 @@ constexpr int kPaneEdge = 2;
 // Fault codes: a tab change, or a Pause press, with no page behind the selected tab.
 constexpr const char* kFaultTabWithoutPage = "013";
 constexpr const char* kFaultPauseWithoutPage = "018";
-
-// Tabs with a little less room round their titles than the style gives, so that all eight
-// fit in one row without scrolling.
-class CNarrowTabs : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        return metric == PM_TabBarTabHSpace ? kTabPadding : QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-private:
-    static constexpr int kTabPadding = 16;
-};
 
 QPushButton* Button(QWidget* parent, const char* role, const QString& caption, const QRect& rect)
 {
@@ -112,9 +123,9 @@ void CHelpDlg::CreateTabs()
     pane->setLineWidth(kPaneEdge);
     pane->setGeometry(0, kPaneTop, m_tabArea->width(), m_tabArea->height() - kPaneTop);
     m_tab = new QTabBar(m_tabArea);
-    auto* narrow = new CNarrowTabs;
-    narrow->setParent(m_tab);
-    m_tab->setStyle(narrow);
+    m_narrowTabs = new CNarrowTabs;
+    m_narrowTabs->setParent(m_tab);
+    m_tab->setStyle(m_narrowTabs);
     m_tab->setDrawBase(false);
     m_tab->setExpanding(false);
     m_tab->setFocusPolicy(Qt::ClickFocus);
@@ -125,6 +136,7 @@ void CHelpDlg::OnInitDialog()
 {
     for (const HelpPageText& page : HelpPageTexts())
         m_tab->addTab(PageTitle(page));
+    m_narrowTabs->FitTitles(*m_tab);
     for (int i = 0; i < kHelpPageCount; ++i) {
         auto* page = new CHelpPage(i, m_tabArea);
         g_pHelpPage[static_cast<std::size_t>(i)] = page;

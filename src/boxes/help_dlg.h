@@ -6,6 +6,7 @@
 #include "help/help_texts.h"
 
 class CHelpPage;
+class CNarrowTabs;
 class QPushButton;
 class QTabBar;
 
@@ -48,5 +49,6 @@ private:
 
     QWidget* m_tabArea = nullptr;  // the tab control: the tab row over the pages' pane
     QTabBar* m_tab = nullptr;
+    CNarrowTabs* m_narrowTabs = nullptr;  // the tabs' style, owned by the tab bar
     int m_nShownTab = 0;  // the tab whose page is shown
 };

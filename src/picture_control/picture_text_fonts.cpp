@@ -5,36 +5,36 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
+
+#include "base/language.h"
 
 namespace {
 
-// Accented capitals of the languages the game speaks, and the deepest glyphs.
-const QString kTallAndDeep = QStringLiteral(
-    "gjpqy_|(),;Q\u00C7\u0104\u0118"
-    "\u00C0\u00C1\u00C2\u00C4\u00C8\u00C9\u00CA\u00CB\u00CE\u00CF\u00CD\u00D1\u00D3\u00D4\u00D6"
-    "\u00D9\u00DA\u00DB\u00DC\u0106\u0143\u015A\u0179\u017B\u0178");
+// The deepest glyphs, hinting may push them a row below the font's descent.
+const QString kDeep = QStringLiteral("gjpqy_|(),;Q\u00C7\u0104\u0118");
 
 struct CellFont {
     QFont font;
     int drop = 0;
 };
 
-// The rows lines in font must be drawn below the top of a cellHeight cell for the ink of its
-// tallest accented capitals and deepest glyphs (hinting may push either past the font's ascent
-// or descent) to stay inside it; none when the line height or the ink is taller than the cell.
-std::optional<int> DropInCell(const QFont& font, int cellHeight)
+// The rows lines in font must be drawn below the top of a cellHeight cell for the ink of
+// sample to stay inside it with its top `clear` rows empty; none when the line height or the
+// ink is too tall.
+std::optional<int> DropInCell(const QFont& font, int cellHeight, const QString& sample, int clear)
 {
     const QFontMetrics metrics(font);
     if (metrics.height() > cellHeight)
         return std::nullopt;
     const int margin = font.pixelSize();
-    QImage image(metrics.horizontalAdvance(kTallAndDeep) + 2 * margin, cellHeight + 2 * margin, QImage::Format_RGB32);
+    QImage image(metrics.horizontalAdvance(sample) + 2 * margin, cellHeight + 2 * margin, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(margin, margin + metrics.ascent()), kTallAndDeep);
+    painter.drawText(QPointF(margin, margin + metrics.ascent()), sample);
     painter.end();
     int top = image.height();
     int bottom = -1;
@@ -45,18 +45,25 @@ std::optional<int> DropInCell(const QFont& font, int cellHeight)
             bottom = y - margin;
         }
     }
-    const int drop = std::max(0, -top);
+    const int drop = std::max(0, clear - top);
     if (bottom + drop >= cellHeight)
         return std::nullopt;
     return drop;
 }
 
-// "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
-// cell whatever face the machine has for the name.
-CellFont FontForCell(int cellHeight, QFont::Weight weight)
+CellFont WithSize(QFont font, int pixels)
 {
-    CellFont cell{QFont(QStringLiteral("Arial"))};
-    QFont& font = cell.font;
+    font.setPixelSize(pixels);
+    return {font, 0};
+}
+
+// "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
+// cell whatever face the machine has for the name. The cell's top row is kept clear, so a mark
+// over a capital never meets the descenders of the line above, where that costs at most one
+// pixel size; otherwise the marks may stand in it.
+CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample)
+{
+    QFont font(QStringLiteral("Arial"));
     font.setWeight(weight);
     font.setItalic(false);
     font.setUnderline(false);
@@ -64,23 +71,47 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight)
     // Glyph edges blended with the key colour would leave a fringe of it round the text
     // wherever the tile shows through: every text pixel is either the text colour or not drawn.
     font.setStyleStrategy(QFont::NoAntialias);
+    CellFont inside = WithSize(font, 1);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
-        font.setPixelSize(pixels);
-        if (const std::optional<int> drop = DropInCell(font, cellHeight)) {
-            cell.drop = *drop;
+        inside = WithSize(font, pixels);
+        if (const std::optional<int> drop = DropInCell(inside.font, cellHeight, sample, 0)) {
+            inside.drop = *drop;
             break;
         }
     }
-    return cell;
+    const int largest = inside.font.pixelSize();
+    for (const int pixels : {largest, largest - 1}) {
+        CellFont clear = WithSize(font, std::max(pixels, 1));
+        if (const std::optional<int> drop = DropInCell(clear.font, cellHeight, sample, 1)) {
+            clear.drop = *drop;
+            return clear;
+        }
+    }
+    return inside;
 }
 
+using CellFonts = std::array<CellFont, 4>;
+
+CellFonts FontsFor(Language language)
+{
+    const std::string_view capitals = AccentedCapitals(language);
+    const QString sample = kDeep + QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
+    const auto height = [](TextFont kind) { return CPictureTextEngine::CellHeightOf(kind); };
+    return {FontForCell(height(TextFont::kLarge), QFont::Bold, sample),
+            FontForCell(height(TextFont::kMedium), QFont::Bold, sample),
+            FontForCell(height(TextFont::kSmall), QFont::Bold, sample),
+            FontForCell(height(TextFont::kPlain), QFont::Thin, sample)};
+}
+
+// The fonts of the game's language, made on first use.
 const CellFont& Cell(TextFont font)
 {
-    const auto height = [](TextFont kind) { return CPictureTextEngine::CellHeightOf(kind); };
-    static const std::array<CellFont, 4> cells = {
-        FontForCell(height(TextFont::kLarge), QFont::Bold), FontForCell(height(TextFont::kMedium), QFont::Bold),
-        FontForCell(height(TextFont::kSmall), QFont::Bold), FontForCell(height(TextFont::kPlain), QFont::Thin)};
-    return cells[static_cast<std::size_t>(font)];
+    static std::map<Language, CellFonts> fonts;
+    const Language language = GameLanguage();
+    auto found = fonts.find(language);
+    if (found == fonts.end())
+        found = fonts.emplace(language, FontsFor(language)).first;
+    return found->second[static_cast<std::size_t>(font)];
 }
 
 }  // namespace

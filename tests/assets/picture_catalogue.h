@@ -42,11 +42,12 @@ struct TranslatedPicture {
     std::string_view name;
 };
 
-inline constexpr std::array<TranslatedPicture, 10> kTranslatedPictures = {{
+inline constexpr std::array<TranslatedPicture, 13> kTranslatedPictures = {{
     {Language::kGerman, "HELPU"},  {Language::kGerman, "HINTU"},  {Language::kGerman, "BACKU"},
     {Language::kFrench, "HELPU"},  {Language::kFrench, "DEMOU"},  {Language::kFrench, "HINTU"},
     {Language::kFrench, "BACKU"},  {Language::kSpanish, "HELPU"}, {Language::kSpanish, "HINTU"},
-    {Language::kSpanish, "BACKU"},
+    {Language::kSpanish, "BACKU"}, {Language::kPolish, "HELPU"},  {Language::kPolish, "HINTU"},
+    {Language::kPolish, "BACKU"},
 }};
 
 // A picture's file below the bitmaps folder: "HELPU.bmp", or in a language's folder

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/product.h"
+#include "caption_room.h"
 #include "dialog_pixels.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
@@ -24,7 +25,7 @@ TEST(AboutDlg, StandsAtItsConvertedSizeWithItsCaptionAndControls)
     // The whole caption, shown whole, and it fits the button.
     const QPushButton& mail = about.MailButton();
     EXPECT_EQ(mail.text(), QStringLiteral("mail to: ") + kContactEmail);
-    EXPECT_LE(QFontMetrics(mail.font()).horizontalAdvance(mail.text()), mail.width() - 8);
+    EXPECT_LE(QFontMetrics(mail.font()).horizontalAdvance(mail.text()), CaptionRoom(mail));
     EXPECT_EQ(about.findChild<QWidget*>(control_name::kTextFrame)->geometry(), PxRect(7, 7, 124, 133));
     // Inside the raised and the sunken frame.
     EXPECT_EQ(about.Credits().size(), PxRect(7, 7, 124, 133).size() - QSize(10, 10));

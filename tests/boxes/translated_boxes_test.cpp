@@ -5,6 +5,8 @@
 #include <QTabBar>
 #include <gtest/gtest.h>
 
+#include "base/product.h"
+#include "caption_room.h"
 #include "help_dlg_helper.h"
 #include "language_scope.h"
 #include "boxes/about_dlg.h"
@@ -13,13 +15,19 @@ namespace {
 
 class TranslatedBoxesTest : public testing::TestWithParam<Language> {};
 
-// Shown whole: neither elided nor shrunk below the font the button started with.
+// Shown whole and clear of the focus frame; only a caption holding an address (mail, web site)
+// may take a smaller type than the dialog's, as the English web caption does.
 void ExpectWholeCaptions(const QWidget& box, const QFont& dialogFont)
 {
     for (const QPushButton* button : box.findChildren<QPushButton*>()) {
         SCOPED_TRACE(button->objectName().toStdString());
-        EXPECT_EQ(button->font(), dialogFont) << button->text().toStdString();
-        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width() - 8)
+        const bool address = button->text().contains(QLatin1String(kContactEmail)) ||
+                             button->text().contains(QLatin1String(kWebHost));
+        if (!address) {
+            EXPECT_EQ(button->font(), dialogFont) << button->text().toStdString();
+        }
+        EXPECT_FALSE(button->text().contains(QChar(0x2026))) << button->text().toStdString();
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), CaptionRoom(*button))
             << button->text().toStdString();
     }
 }
@@ -43,7 +51,7 @@ TEST_P(TranslatedBoxesTest, HelpAndAboutShowEveryCaptionWholeInTheLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedBoxesTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish),
+                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
                          [](const auto& info) { return std::string(LanguageCode(info.param)); });
 
 }  // namespace

@@ -140,8 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, LanguageTest,
     testing::Values(LanguageRun{Language::kEnglish, "C", "How to PLAY?", "Algorithm and Programming"},
                     LanguageRun{Language::kGerman, "de_DE.UTF-8", "Wie wird GESPIELT?", "und Programmierung"},
-                    LanguageRun{Language::kFrench, "fr_FR.UTF-8", "Comment JOUER ?", "et programmation"},
-                    LanguageRun{Language::kSpanish, "es_ES.UTF-8", "¿Cómo JUGAR?", "y programación"}),
+                    LanguageRun{Language::kFrench, "fr_FR.UTF-8", "Comment JOUER\u00a0?", "et programmation"},
+                    LanguageRun{Language::kSpanish, "es_ES.UTF-8", "¿Cómo JUGAR?", "y programación"},
+                    LanguageRun{Language::kPolish, "pl_PL.UTF-8", "Jak GRAĆ?", "i programowanie"}),
     [](const auto& info) { return std::string(LanguageCode(info.param.language)); });
 
 }  // namespace

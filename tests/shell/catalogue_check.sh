@@ -2,7 +2,9 @@
 # Every catalogue holds every translatable text of the sources, and every text translated.
 # Usage: catalogue_check.sh LUPDATE LRELEASE SOURCE_DIR CATALOGUE...
 # lupdate, run on a copy, must leave each catalogue as it is (no text new or gone); lrelease
-# must report every message finished and none ignored.
+# must report every message finished and none ignored. No translation keeps the English lines'
+# spaced hyphen, which stands for no punctuation of these languages; French sets a
+# non-breaking space before : ; ? ! and inside « ».
 set -euo pipefail
 lupdate=$1 lrelease=$2 sources=$3
 shift 3
@@ -23,6 +25,14 @@ for catalogue in "$@"; do
   echo "$name: $total texts, $finished translated, $unfinished unfinished"
   if [ "$total" -eq 0 ] || [ "$unfinished" -ne 0 ] || grep -q 'untranslated' <<<"$report"; then
     echo "FAIL $name: $report"
+    status=1
+  fi
+  if grep -nE '<translation>(.* | *)- ' "$catalogue"; then
+    echo "FAIL $name: a spaced hyphen carried over from the English"
+    status=1
+  fi
+  if [[ $name == *_fr.ts ]] && grep -nE '<translation>.*( [:;?!»]|« )' "$catalogue"; then
+    echo "FAIL $name: a breaking space where French sets a non-breaking one"
     status=1
   fi
 done

@@ -202,6 +202,7 @@ const char* const kEnglishLine = "Show this help and exit.";
 const char* const kGermanLine = "Diese Hilfe anzeigen und beenden.";
 const char* const kFrenchLine = "Afficher cette aide et quitter.";
 const char* const kSpanishLine = "Muestra esta ayuda y sale.";
+const char* const kPolishLine = "Wyświetla tę pomoc i kończy działanie.";
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LanguageTest,
@@ -209,6 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{"German", {{"LANG", "de_DE.UTF-8"}}, kGermanLine, "de"},
                     LanguageCase{"French", {{"LANG", "fr_FR.UTF-8"}}, kFrenchLine, "fr"},
                     LanguageCase{"Spanish", {{"LANG", "es_ES.UTF-8"}}, kSpanishLine, "es"},
+                    LanguageCase{"Polish", {{"LANG", "pl_PL.UTF-8"}}, kPolishLine, "pl"},
                     LanguageCase{"Unspoken", {{"LANG", "pt_BR.UTF-8"}}, kEnglishLine, ""},
                     LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "fr"},
                     LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, ""},

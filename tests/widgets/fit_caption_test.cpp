@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "caption_room.h"
 #include "qt_print.h"
 #include "widgets/classic_look.h"
 #include "widgets/fit_caption.h"
@@ -34,7 +35,7 @@ TEST(FitCaptionTest, CaptionsFitTheirButtonAndStayWholeForReaders)
         button.resize(186, 23);
         FitCaption(&button);
 
-        EXPECT_LE(QFontMetrics(button.font()).horizontalAdvance(button.text()), button.width() - 8);
+        EXPECT_LE(QFontMetrics(button.font()).horizontalAdvance(button.text()), CaptionRoom(button));
         EXPECT_EQ(button.font().pixelSize() < kDialogFontPixels, c.fit != Fit::kAsItIs);
         EXPECT_EQ(button.text() == caption, c.fit != Fit::kCut);
         if (c.fit == Fit::kCut) {

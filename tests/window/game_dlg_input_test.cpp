@@ -333,7 +333,8 @@ TEST_F(GameDlgInputTest, MessageBoxSpeaksTheGameLanguageAndKeepsTheNameInItsCapt
         const char* lose;
     } cases[] = {{Language::kGerman, "Du hast gewonnen!", "Du hast verloren!"},
                  {Language::kFrench, "Vous avez gagn\u00e9\u00a0!", "Vous avez perdu\u00a0!"},
-                 {Language::kSpanish, "\u00a1Has ganado!", "\u00a1Has perdido!"}};
+                 {Language::kSpanish, "\u00a1Has ganado!", "\u00a1Has perdido!"},
+                 {Language::kPolish, "Wygrywasz!", "Przegrywasz!"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(LanguageCode(c.language));
         CLanguageScope language(c.language);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -9,9 +10,9 @@ namespace {
 using Glyph = std::vector<std::string_view>;
 
 // Rows 0..6 stand on the baseline, rows 7 and 8 are descenders.
-const std::map<char, Glyph>& Glyphs()
+const std::map<char32_t, Glyph>& Glyphs()
 {
-    static const std::map<char, Glyph> glyphs = {
+    static const std::map<char32_t, Glyph> glyphs = {
         {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
         {'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
         {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
@@ -59,6 +60,7 @@ const std::map<char, Glyph>& Glyphs()
         {'t', {".#..", ".#..", "###.", ".#..", ".#..", ".#..", "..##"}},
         {'u', {"....", "....", "#..#", "#..#", "#..#", "#..#", ".###"}},
         {'y', {"....", "....", "#..#", "#..#", "#..#", "#..#", ".###", "...#", ".##."}},
+        {'z', {"....", "....", "####", "..#.", ".#..", "#...", "####"}},
         {'0', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
         {'1', {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."}},
         {'2', {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"}},
@@ -78,38 +80,87 @@ const std::map<char, Glyph>& Glyphs()
     return glyphs;
 }
 
+// Narrower forms, for a word that the regular letters make too wide for its place.
+const std::map<char32_t, Glyph>& NarrowGlyphs()
+{
+    static const std::map<char32_t, Glyph> glyphs = {
+        {'o', {"....", "....", ".##.", "#..#", "#..#", "#..#", ".##."}},
+    };
+    return glyphs;
+}
+
 // A letter with a mark above it. The mark's rows count like a glyph's, from the top of the
 // capitals: the acute starts one row above them, so that a blank row parts it from the letter as
 // the dot of the i is parted from its stem.
 struct Accented {
-    char base;
+    char32_t base;
     int top;
     Glyph mark;
 };
 
-// Keyed by their Windows-1252 bytes.
-const std::map<char, Accented>& AccentedLetters()
+const std::map<char32_t, Accented>& AccentedLetters()
 {
-    static const std::map<char, Accented> letters = {
-        {'\xE1', {'a', -1, {"...#.", "..#.."}}},  // a with acute
-        {'\xE9', {'e', -1, {"...#.", "..#.."}}},  // e with acute
-        {'\xFC', {'u', 0, {"#..#"}}},             // u with diaeresis
+    static const std::map<char32_t, Accented> letters = {
+        {U'\u00E1', {'a', -1, {"...#.", "..#.."}}},  // a with acute
+        {U'\u00E9', {'e', -1, {"...#.", "..#.."}}},  // e with acute
+        {U'\u00FC', {'u', 0, {"#..#"}}},             // u with diaeresis
+        {U'\u017C', {'z', 0, {".#.."}}},             // z with dot above
     };
     return letters;
 }
 
-const Accented* AccentOf(char c)
+const Accented* AccentOf(char32_t c)
 {
     const auto& letters = AccentedLetters();
     const auto found = letters.find(c);
     return found != letters.end() ? &found->second : nullptr;
 }
 
-// The glyph of `c`, or of its base letter when it is accented.
-const Glyph& GlyphOf(char c)
+// The length of the UTF-8 sequence that `lead` starts; 0 for a byte that starts none.
+int SequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 0;
+}
+
+// The code points of UTF-8 `text`; a malformed sequence gives U+FFFD, which has no glyph.
+std::u32string Decode(std::string_view text)
+{
+    std::u32string decoded;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = SequenceLength(lead);
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        int taken = 1;
+        while (taken < length && i + taken < text.size() &&
+               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
+            ++taken;
+        }
+        decoded.push_back(length != 0 && taken == length ? c : U'\uFFFD');
+        i += static_cast<std::size_t>(taken);
+    }
+    return decoded;
+}
+
+// The glyph of `c`, or of its base letter when it is accented; a narrow style takes the narrow
+// form where there is one.
+const Glyph& GlyphOf(char32_t c, const TextStyle& style)
 {
     if (const Accented* accented = AccentOf(c))
         c = accented->base;
+    if (style.narrow) {
+        const auto narrow = NarrowGlyphs().find(c);
+        if (narrow != NarrowGlyphs().end())
+            return narrow->second;
+    }
     const auto& glyphs = Glyphs();
     const auto found = glyphs.find(c);
     return found != glyphs.end() ? found->second : glyphs.at(' ');
@@ -139,7 +190,8 @@ void DrawRows(Canvas& canvas, int x, int y, const Glyph& rows, int top, const Te
 
 bool CanDraw(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) {
+    const std::u32string decoded = Decode(text);
+    return std::all_of(decoded.begin(), decoded.end(), [](char32_t c) {
         return AccentOf(c) != nullptr || Glyphs().count(c) != 0;
     });
 }
@@ -148,15 +200,16 @@ int TextWidth(std::string_view text, const TextStyle& style)
 {
     int width = 0;
     const int gap = style.scale + style.tracking;
-    for (char c : text)
-        width += GlyphWidth(GlyphOf(c), style) + gap;
-    return text.empty() ? 0 : width - gap;
+    const std::u32string decoded = Decode(text);
+    for (char32_t c : decoded)
+        width += GlyphWidth(GlyphOf(c, style), style) + gap;
+    return decoded.empty() ? 0 : width - gap;
 }
 
 void DrawText(Canvas& canvas, int x, int y, std::string_view text, const TextStyle& style)
 {
-    for (char c : text) {
-        const Glyph& glyph = GlyphOf(c);
+    for (char32_t c : Decode(text)) {
+        const Glyph& glyph = GlyphOf(c, style);
         DrawRows(canvas, x, y, glyph, 0, style);
         if (const Accented* accented = AccentOf(c))
             DrawRows(canvas, x, y, accented->mark, accented->top, style);

@@ -7,19 +7,20 @@
 // A small bitmap font of the tool's own, so the pictures never depend on installed fonts.
 // Capitals and digits stand 7 pixels high; descenders reach 2 pixels below the baseline, and
 // the acute over a small letter rises one pixel above the capitals.
-// Texts are Windows-1252 bytes, like every picture text of the game: "\xFC" is u with diaeresis.
-// A hex escape takes in every hex digit after it, so split the literal after one: "Zur\xFC" "ck".
-// `scale` magnifies every font pixel to a square; `bold` doubles every stroke sideways.
+// Texts are UTF-8. A character without a glyph is drawn as a space.
+// `scale` magnifies every font pixel to a square; `bold` doubles every stroke sideways; `narrow`
+// takes the narrower form of the letters that have one, for a word that must fit a tight place.
 struct TextStyle {
     Ink ink = kBlack;
     int scale = 1;
     bool bold = false;
     int tracking = 0;  // extra pixels between letters
+    bool narrow = false;
 };
 
 inline constexpr int kCapHeight = 7;
 
-// Whether every character of `text` has a glyph; any other is drawn as a space.
+// Whether every character of `text` has a glyph.
 bool CanDraw(std::string_view text);
 int TextWidth(std::string_view text, const TextStyle& style);
 // Draws `text` with the top of its capitals at y.

@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include "base/language.h"
+#include "pixel_font.h"
 
 // The tool buttons' pictures are 36 x 20; four of them show a word.
 inline constexpr int kToolButtonWidth = 36;
 inline constexpr int kToolButtonHeight = 20;
 
-// The tool buttons' words in one language, as pixel-font texts (Windows-1252).
+// The tool buttons' words in one language, as pixel-font texts.
 struct ButtonWords {
     Language language;
     std::string_view help;
@@ -19,13 +20,14 @@ struct ButtonWords {
     std::string_view back;
 };
 
-// French takes "Recul" for Back: "Retour" is one pixel too wide to leave the face showing on
-// both sides of it.
+// Polish takes "Wskaż" for Hint: the word of its desktops, "Podpowiedź", is far wider than the
+// face.
 inline constexpr ButtonWords kButtonWords[] = {
     {Language::kEnglish, "Help", "Demo", "Hint", "Back"},
-    {Language::kGerman, "Hilfe", "Demo", "Tipp", "Zur\xFC" "ck"},
-    {Language::kFrench, "Aide", "D\xE9mo", "Indice", "Recul"},
-    {Language::kSpanish, "Ayuda", "Demo", "Pista", "Atr\xE1s"},
+    {Language::kGerman, "Hilfe", "Demo", "Tipp", "Zurück"},
+    {Language::kFrench, "Aide", "Démo", "Indice", "Retour"},
+    {Language::kSpanish, "Ayuda", "Demo", "Pista", "Atrás"},
+    {Language::kPolish, "Pomoc", "Demo", "Wskaż", "Cofnij"},
 };
 
 static_assert(std::all_of(std::begin(kLanguages), std::end(kLanguages),
@@ -36,3 +38,7 @@ static_assert(std::all_of(std::begin(kLanguages), std::end(kLanguages),
                                                  });
                           }),
               "every language the game speaks has its button words");
+
+// How a word is lettered on the face: in the regular letters, or in the narrow ones when the
+// regular would leave no face showing on either side of it.
+TextStyle ButtonWordStyle(std::string_view word);
