@@ -89,6 +89,13 @@ inline QRect Ink(const QImage& frame, const QImage& background)
     return box;
 }
 
+// A line of a picture text in the game's language, from the catalogues installed in the
+// application: the LineTranslator the help window uses.
+inline std::string CatalogueText(const char* context, const std::string& english)
+{
+    return QCoreApplication::translate(context, english.c_str()).toStdString();
+}
+
 // A stand-alone control showing help page index as a help page should: its text in the game's
 // language, the
 // magenta key colour over the pale tile, large text dark blue, plain text blue (dark blue
@@ -96,11 +103,7 @@ inline QRect Ink(const QImage& frame, const QImage& background)
 // line. Ticks are given by hand, so its timer never fires.
 inline void StartAsHelpPage(CPictureText& control, int index)
 {
-    control.SetText(PageText(index,
-                             [](const char* context, const std::string& english) {
-                                 return QCoreApplication::translate(context, english.c_str()).toStdString();
-                             }),
-                    '|');
+    control.SetText(PageText(index, CatalogueText), '|');
     control.SetSpeed(2, 0);
     control.SetColor(0, Rgb(255, 0, 255));
     control.SetColor(4, index == 7 ? Rgb(0, 0, 100) : Rgb(0, 0, 255));

@@ -18,12 +18,9 @@ namespace {
 // The characters of every text the game shows in the language of the scope.
 std::set<char32_t> ShippedCharacters()
 {
-    const LineTranslator catalogue = [](const char* context, const std::string& english) {
-        return QCoreApplication::translate(context, english.c_str()).toStdString();
-    };
-    std::string all = CreditsText(catalogue);
+    std::string all = CreditsText(CatalogueText);
     for (int i = 0; i < kHelpPageCount; ++i)
-        all += PageText(i, catalogue);
+        all += PageText(i, CatalogueText);
     std::set<char32_t> characters;
     for (const std::string& line : CutLines(all, '|')) {
         const LineClass what = ClassifyLine(line);
