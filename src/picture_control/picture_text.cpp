@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "assets/device_art.h"
 #include "assets/pictures.h"
 #include "picture_text/markup.h"
 
@@ -235,14 +236,32 @@ void CPictureText::paintEvent(QPaintEvent* event)
     const QImage& frame = m_frame.Compose(Canvas(), size(), KeyColour(), area, event->region());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const qreal scale = PainterScale(painter);
+    for (const QRect& rect : event->region()) {
+        if (IsWholeScale(scale)) {
+            DrawBands(painter, rect.topLeft(), frame, rect);
+            continue;
+        }
+        // The pixels around the rectangle take part in the device pixels along its edges.
+        const QRect around = rect.adjusted(-1, -1, 1, 1).intersected(frame.rect());
+        const QTransform toDevice = painter.deviceTransform();
+        const DeviceArt scaled = ScaleArt(frame.copy(around), scale, toDevice.map(QPointF(around.topLeft())));
+        painter.save();
+        painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+        painter.setClipRect(toDevice.mapRect(QRectF(rect)).toAlignedRect(), Qt::IntersectClip);
+        DrawBands(painter, scaled.deviceTopLeft, scaled.pixels, scaled.pixels.rect());
+        painter.restore();
+    }
+}
+
+void CPictureText::DrawBands(QPainter& painter, QPoint at, const QImage& image, const QRect& source)
+{
     // Qt's raster engine hands a copy of 96 rows or more to its thread pool, whose threads
     // would then wake with every such frame: bands of 64 rows keep it on this thread.
     constexpr int kBandRows = 64;
-    for (const QRect& rect : event->region()) {
-        for (int top = rect.top(); top <= rect.bottom(); top += kBandRows) {
-            const QRect band(rect.left(), top, rect.width(), std::min(kBandRows, rect.bottom() + 1 - top));
-            painter.drawImage(band, frame, band);
-        }
+    for (int top = source.top(); top <= source.bottom(); top += kBandRows) {
+        const QRect band(source.left(), top, source.width(), std::min(kBandRows, source.bottom() + 1 - top));
+        painter.drawImage(band.translated(at - source.topLeft()), image, band);
     }
 }
 

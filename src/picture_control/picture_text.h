@@ -20,6 +20,8 @@
 #include "picture_control/pixel_rows.h"
 #include "picture_control/tiled_frame.h"
 
+class QPainter;
+
 // A control that scrolls a picture-text markup text (picture_text/markup.h) upwards, one pixel per
 // tick, in an endless loop over a tiled background. What it shows is decided by its engine
 // (picture_text/engine.h); the control keeps the pixels: the canvas the ticks draw on,
@@ -34,7 +36,7 @@
 //
 // Hosts set up a control in this order: SetText, SetSpeed, SetColor, SetBackground, Start.
 // Sizes are device-independent pixels; the control draws unsmoothed, so a whole-number scale
-// factor turns each pixel into a block.
+// factor turns each pixel into a block, and scales itself at any other (assets/device_art.h).
 class CPictureText : public QWidget, private IPictureTextMeasure {
     Q_OBJECT
 
@@ -89,6 +91,8 @@ private:
     // Notes where rows top..bottom-1 hold anything but the key colour in the column.
     void FindInk(int top, int bottom);
     void DrawStillView();
+    // Draws source of image with its top-left at at, in bands that keep the copy on this thread.
+    static void DrawBands(QPainter& painter, QPoint at, const QImage& image, const QRect& source);
     // The named picture as RGB32 pixels; a null image when there is none.
     const QImage& Picture(std::string_view name);
 

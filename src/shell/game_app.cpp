@@ -60,8 +60,9 @@ private:
 
 int CGameApp::Run(int& argc, char** argv)
 {
-    // Whole-number scale factors only, so the pixel art stays crisp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The desktop's scale as it is, fractional ones included: the game scales its pixel art
+    // itself (assets/device_art.h), so the compositor has nothing left to stretch.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     std::optional<QApplication> app;
     {
         CStartGuard guard;

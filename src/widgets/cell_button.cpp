@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "assets/device_art.h"
 #include "widgets/focus_mark.h"
 
 CCellButton::CCellButton(const QString& caption, QWidget* parent)
@@ -15,7 +16,7 @@ CCellButton::CCellButton(CellPictures pictures, QWidget* parent)
     : QAbstractButton(parent), m_pictures(std::move(pictures))
 {
     if (!m_pictures.up.isNull())
-        setFixedSize(m_pictures.up.deviceIndependentSize().toSize());
+        setFixedSize(m_pictures.up.size());
 }
 
 void CCellButton::SetSpokenNames(const QString& enabled, const QString& disabled)
@@ -40,10 +41,10 @@ void CCellButton::Speak()
 QSize CCellButton::sizeHint() const
 {
     return m_pictures.up.isNull() ? QAbstractButton::sizeHint()
-                                  : m_pictures.up.deviceIndependentSize().toSize();
+                                  : m_pictures.up.size();
 }
 
-const QPixmap& CCellButton::CurrentPicture() const
+const QImage& CCellButton::CurrentPicture() const
 {
     if (isDown() && !m_pictures.down.isNull())
         return m_pictures.down;
@@ -56,12 +57,12 @@ const QPixmap& CCellButton::CurrentPicture() const
 
 void CCellButton::paintEvent(QPaintEvent*)
 {
-    const QPixmap& picture = CurrentPicture();
+    const QImage& picture = CurrentPicture();
     if (picture.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()), picture);
+    DrawArt(painter, QPoint(0, 0), picture);
     if (ShowsFocusMark(*this))
         DrawFocusMark(painter, *this, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
 }

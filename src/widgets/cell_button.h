@@ -24,7 +24,7 @@ public:
 
     QSize sizeHint() const override;
     // The picture that paintEvent draws in the button's present state; null when none.
-    const QPixmap& CurrentPicture() const;
+    const QImage& CurrentPicture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,21 +8,17 @@
 namespace {
 
 // The 95 buttons share a handful of pictures: each is converted once and shared.
-QPixmap Load(const QString& name)
+QImage Load(const QString& name)
 {
-    static QHash<QString, QPixmap> cache;
+    static QHash<QString, QImage> cache;
     const QString key = name.toUpper();
     if (const auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
     QImage image;
-    QPixmap pixmap;
-    if (LoadPicture(key.toStdString(), &image)) {
-        pixmap = QPixmap::fromImage(image);
-        // Drawn at one picture pixel per device-independent pixel, whatever the screen.
-        pixmap.setDevicePixelRatio(1.0);
-    }
-    cache.insert(key, pixmap);
-    return pixmap;
+    if (LoadPicture(key.toStdString(), &image))
+        image = image.convertToFormat(QImage::Format_RGB32);
+    cache.insert(key, image);
+    return image;
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 // The four pictures of a picture button: caption + "U" (up), "D" (down), "F" (focused) and
-// "X" (disabled). A missing picture is a null pixmap and is not used.
+// "X" (disabled), RGB32. A missing picture is a null image and is not used.
 struct CellPictures {
-    QPixmap up;
-    QPixmap down;
-    QPixmap focused;
-    QPixmap disabled;
+    QImage up;
+    QImage down;
+    QImage focused;
+    QImage disabled;
 };
 
 // Looks the four names up in the program's pictures, without regard to case.

@@ -5,6 +5,8 @@
 #include <QStyleOptionFocusRect>
 #include <QWidget>
 
+#include "assets/device_art.h"
+
 bool ShowsFocusMark(const QWidget& widget)
 {
     return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
@@ -16,5 +18,20 @@ void DrawFocusMark(QPainter& painter, const QWidget& widget, const QRect& rect)
     option.initFrom(&widget);
     option.rect = rect;
     option.state |= QStyle::State_KeyboardFocusChange;
+    const qreal scale = PainterScale(painter);
+    if (IsWholeScale(scale)) {
+        widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+        return;
+    }
+    // At a fractional scale a one-pixel dotted line would fall on one device row here and two
+    // there: the mark is drawn on the device's own pixels instead, its edges where the
+    // rectangle's edges fall, rounded.
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF device = toDevice.mapRect(QRectF(rect));
+    option.rect = QRect(QPoint(qRound(device.left()), qRound(device.top())),
+                        QPoint(qRound(device.right()) - 1, qRound(device.bottom()) - 1));
+    painter.save();
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+    painter.restore();
 }

@@ -12,7 +12,7 @@ namespace {
 
 // A picture of one colour with a one-pixel checkerboard in its top-left quarter, so that any
 // smoothing or scaling shows.
-QPixmap Picture(QColor colour, QSize size = QSize(24, 24))
+QImage Picture(QColor colour, QSize size = QSize(24, 24))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
@@ -20,7 +20,7 @@ QPixmap Picture(QColor colour, QSize size = QSize(24, 24))
         for (int x = 0; x < size.width() / 2; ++x)
             if ((x + y) % 2)
                 image.setPixelColor(x, y, Qt::black);
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 const QColor kUp(255, 255, 0), kDown(0, 255, 255), kFocused(255, 255, 255), kDisabled(192, 192, 192);
@@ -44,7 +44,7 @@ QImage Painted(QWidget& widget)
 
 QImage Expected(QColor colour)
 {
-    return Picture(colour).toImage().convertToFormat(QImage::Format_RGB32);
+    return Picture(colour);
 }
 
 // A window of its own that holds the button and a second control that can take the focus.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+
+class QPainter;
+
+// Pixel art drawn by the game itself at the screen's scale, so nothing is left for Qt's or the
+// compositor's filters. Each art pixel covers scale x scale device pixels of a grid that starts
+// at a device position which may fall between pixels. A device pixel inside one art pixel is
+// exactly its colour; one shared by neighbouring art pixels is their mix, each weighed by the
+// share of it that it covers, so a one-pixel line is equally thick all along. At a whole scale
+// on a whole position this gives exact blocks.
+struct DeviceArt {
+    QImage pixels;     // device pixels, RGB32, device pixel ratio 1
+    QPoint deviceTopLeft;  // where pixels' top-left goes on the device
+};
+
+// art's pixels, scale >= 1, its top-left corner at origin in device pixels. Device pixels the
+// art only partly covers take the colours of the part it does.
+DeviceArt ScaleArt(const QImage& art, qreal scale, QPointF origin);
+
+// The scale painter draws at on its device, and whether it is a whole number: then Qt's
+// unsmoothed drawing already gives exact blocks.
+qreal PainterScale(const QPainter& painter);
+bool IsWholeScale(qreal scale);
+
+// Draws art with its top-left at the painter's logical position at: at a whole scale as Qt
+// draws it, unsmoothed; at any other, through ScaleArt on the device's own pixel grid.
+void DrawArt(QPainter& painter, QPoint at, const QImage& art);
