@@ -17,7 +17,7 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev
   fonts-dejavu-core
   clang libclang-rt-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
   xfwm4 openbox
   weston
   dbus at-spi2-core python3-pyatspi

@@ -1,0 +1,94 @@
+// The game on X11 desktops of every common scale, given by Xft.dpi as desktops set it: the
+// window takes the desktop's size, and every cell and tool button shows its art sharp and
+// even: exact blocks at whole scales, mixes by share along the art pixels' edges at others.
+#include <QFile>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "art_on_device.h"
+#include "board_view.h"
+#include "game_session.h"
+#include "settled.h"
+#include "test_folder.h"
+#include "tool_run.h"
+
+namespace {
+
+using namespace board_view;
+
+struct ScaleCase {
+    int dpi;
+    double scale;
+};
+
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.dpi << " dpi"; }
+
+// Xft.dpi in the server's resources, where Qt reads it when it starts; the server keeps it
+// (-noreset) after the tool leaves.
+void SetDesktopDpi(int dpi)
+{
+    const QString path = support::TestFile(QStringLiteral("xresources"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("Xft.dpi: %1\n").arg(dpi).toLatin1());
+    file.close();
+    support::RunTool(QStringLiteral("xrdb"), {QStringLiteral("-merge"), path});
+}
+
+class ScaleTest : public testing::TestWithParam<ScaleCase> {
+protected:
+    void TearDown() override { SetDesktopDpi(96); }
+};
+
+TEST_P(ScaleTest, WindowTakesTheDesktopsSizeAndItsArtStaysSharp)
+{
+    const ScaleCase& c = GetParam();
+    SetDesktopDpi(c.dpi);
+    GameSession game;
+    ASSERT_TRUE(game.Start());
+
+    const QSize designed(kClientWidth, kClientHeight);
+    QRect client;
+    const QImage window = Settled([&] {
+        client = GameSession::GeometryOf(game.WindowId());
+        return game.ScreenshotOf(client, QStringLiteral("window"));
+    });
+    ASSERT_FALSE(window.isNull());
+    EXPECT_LE(std::abs(client.width() - designed.width() * c.scale), 1.0) << client.width();
+    EXPECT_LE(std::abs(client.height() - designed.height() * c.scale), 1.0) << client.height();
+
+    struct Shown {
+        QPoint at;
+        QImage art;
+    };
+    std::vector<Shown> shown{{{PxX(1), PxY(1)}, Picture("HELPU")}, {{PxX(26), PxY(1)}, Picture("SOUNDU")}};
+    for (int column = 1; column <= 9; ++column) {
+        for (int height = 1; height <= column; ++height) {
+            shown.push_back({SmileyCell(column, height), Picture("MYIMAGEU")});
+            shown.push_back({MirrorCell(column, height), Picture("IMAGEX")});
+        }
+    }
+    const bool whole = c.scale == std::round(c.scale);
+    int pixels = 0, mixed = 0;
+    double widest = 0;
+    for (const Shown& s : shown) {
+        const ArtOnDevice measured = MeasureArtOnDevice(s.art, window, QPointF(s.at) * c.scale, c.scale);
+        pixels += measured.pixels;
+        mixed += measured.mixed;
+        widest = std::max(widest, measured.widestMix);
+        EXPECT_GT(measured.pixels, 0);
+        EXPECT_EQ(measured.wrong, 0) << "art at (" << s.at.x() << ", " << s.at.y() << "): "
+                                     << measured.firstWrong.toStdString();
+        if (whole) {
+            EXPECT_EQ(measured.mixed, 0) << "art at (" << s.at.x() << ", " << s.at.y() << ")";
+        }
+    }
+    RecordProperty("window", QStringLiteral("%1x%2").arg(client.width()).arg(client.height()).toStdString());
+    RecordProperty("mixed", QStringLiteral("%1 of %2, widest %3").arg(mixed).arg(pixels).arg(widest, 0, 'f', 2).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, ScaleTest,
+                         testing::Values(ScaleCase{96, 1.0}, ScaleCase{120, 1.25}, ScaleCase{144, 1.5},
+                                         ScaleCase{168, 1.75}, ScaleCase{192, 2.0}));
+
+}  // namespace
