@@ -1,6 +1,5 @@
 #include "assets/device_art.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 #include <vector>
@@ -71,7 +70,9 @@ DeviceArt ScaleArt(const QImage& art, qreal scale, QPointF origin)
 
 qreal PainterScale(const QPainter& painter)
 {
-    return painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    // From the transform rather than the device: a widget rendered into an image of another
+    // scale is the painter's device, the image's scale is in the transform.
+    return painter.deviceTransform().m11();
 }
 
 bool IsWholeScale(qreal scale)

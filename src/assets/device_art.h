@@ -21,8 +21,9 @@ struct DeviceArt {
 // art only partly covers take the colours of the part it does.
 DeviceArt ScaleArt(const QImage& art, qreal scale, QPointF origin);
 
-// The scale painter draws at on its device, and whether it is a whole number: then Qt's
-// unsmoothed drawing already gives exact blocks.
+// The device pixels painter covers with a logical pixel (its transform neither rotates nor
+// mirrors), and whether that is a whole number: then Qt's unsmoothed drawing already gives
+// exact blocks.
 qreal PainterScale(const QPainter& painter);
 bool IsWholeScale(qreal scale);
 

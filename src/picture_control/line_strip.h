@@ -12,13 +12,15 @@
 // when the text, its style, the key colour or the strip's size change.
 class CLineStrip {
 public:
-    // The strip of text (UTF-8); a null image when size is empty.
-    const QImage& Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size);
+    // The strip of text (UTF-8) in device pixels, its glyphs drawn for the device scale; a
+    // null image when size is empty.
+    const QImage& Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size, double scale);
 
 private:
     std::string m_text;
     TextStyle m_style{TextFont::kPlain, 0};
     QRgb m_key = 0;
+    double m_scale = 1.0;
     QImage m_image;
     CTextLine m_textLine;  // the line, shaped once
 };

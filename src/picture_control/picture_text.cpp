@@ -6,6 +6,7 @@
 #include <QTimerEvent>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "assets/device_art.h"
 #include "assets/pictures.h"
@@ -177,6 +178,7 @@ void CPictureText::hideEvent(QHideEvent* event)
 
 void CPictureText::RunTicks(int count)
 {
+    FollowScale();
     // A hidden widget learns its new size only when shown: take it as it is now.
     m_engine.Resize(width(), height());
     // Not running, the control shows its still view until it has a frame: ticks scroll it on.
@@ -212,7 +214,7 @@ void CPictureText::RunTicks(int count)
                 }
             }
         }
-        changed += QRect(left, static_cast<int>(top), right - left, static_cast<int>(y - top));
+        changed += m_grid.ToDesign(QRect(left, static_cast<int>(top), right - left, static_cast<int>(y - top)));
     }
     update(changed);
 }
@@ -222,36 +224,56 @@ QImage* CPictureText::Canvas()
     return m_engine.HasCanvas() && !m_bmpCanvas.isNull() ? &m_bmpCanvas : nullptr;
 }
 
+void CPictureText::FollowScale()
+{
+    const double scale = devicePixelRatioF();
+    if (scale == m_grid.Scale())
+        return;
+    m_grid = CDeviceGrid(scale);
+    m_devicePictures.clear();
+    m_frame.SetScale(scale);
+    // The canvas of the old scale goes, as with a new size: the engine starts a fresh one.
+    if (m_engine.HasCanvas()) {
+        m_engine.Resize(0, 0);
+        m_engine.Resize(width(), height());
+    }
+    m_bmpCanvas = QImage();
+    m_rcArea = QRect();
+}
+
 void CPictureText::paintEvent(QPaintEvent* event)
 {
     // Being painted is being exposed, whatever the window manager has said so far.
     SyncClock();
+    FollowScale();
     m_engine.Resize(width(), height());
     QRect area = m_rcArea;
     if (!IsRunning()) {
         if (!m_engine.HasCanvas())
             DrawStillView();
-        area = rect();
+        area = QRect(QPoint(0, 0), m_grid.Size(size()));
     }
-    const QImage& frame = m_frame.Compose(Canvas(), size(), KeyColour(), area, event->region());
+    QRegion region;
+    for (const QRect& rect : event->region())
+        region += m_grid.ToDevice(rect);
+    const QImage& frame = m_frame.Compose(Canvas(), m_grid.Size(size()), KeyColour(), area, region);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const qreal scale = PainterScale(painter);
-    for (const QRect& rect : event->region()) {
-        if (IsWholeScale(scale)) {
-            DrawBands(painter, rect.topLeft(), frame, rect);
-            continue;
-        }
-        // The pixels around the rectangle take part in the device pixels along its edges.
-        const QRect around = rect.adjusted(-1, -1, 1, 1).intersected(frame.rect());
-        const QTransform toDevice = painter.deviceTransform();
-        const DeviceArt scaled = ScaleArt(frame.copy(around), scale, toDevice.map(QPointF(around.topLeft())));
-        painter.save();
-        painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-        painter.setClipRect(toDevice.mapRect(QRectF(rect)).toAlignedRect(), Qt::IntersectClip);
-        DrawBands(painter, scaled.deviceTopLeft, scaled.pixels, scaled.pixels.rect());
-        painter.restore();
+    if (PainterScale(painter) != m_grid.Scale()) {
+        // Painted elsewhere than on its screen (render() into an image of another scale):
+        // Qt scales the frame, unsmoothed.
+        for (const QRect& rect : event->region())
+            painter.drawImage(QRectF(rect), frame, QRectF(m_grid.ToDevice(rect)));
+        return;
     }
+    // One frame pixel on one device pixel: drawn through the inverse of the painter's way to
+    // the device, from the device pixel nearest the control's corner.
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QPoint origin(qRound(corner.x()), qRound(corner.y()));
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    for (const QRect& rect : region)
+        DrawBands(painter, origin + rect.topLeft(), frame, rect.intersected(frame.rect()));
 }
 
 void CPictureText::DrawBands(QPainter& painter, QPoint at, const QImage& image, const QRect& source)
@@ -277,6 +299,19 @@ const QImage& CPictureText::Picture(std::string_view name)
         found = m_pictures.emplace(std::string(name), picture.convertToFormat(QImage::Format_RGB32)).first;
     }
     return found->second;
+}
+
+DeviceArt CPictureText::PictureOnDevice(std::string_view name, QPointF at)
+{
+    const QPoint whole(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    const QPointF fraction = at - QPointF(whole);
+    auto key = std::make_tuple(std::string(name), fraction.x(), fraction.y());
+    auto found = m_devicePictures.find(key);
+    if (found == m_devicePictures.end()) {
+        const DeviceArt art = ScaleArt(Picture(name), m_grid.Scale(), fraction);
+        found = m_devicePictures.emplace(std::move(key), art.pixels).first;
+    }
+    return {found->second, whole};
 }
 
 std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)

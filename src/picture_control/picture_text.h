@@ -11,9 +11,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "assets/device_art.h"
 #include "picture_text/engine.h"
+#include "picture_control/device_grid.h"
 #include "picture_control/qrgb.h"
 #include "picture_control/picture_text_fonts.h"
 #include "picture_control/line_strip.h"
@@ -35,8 +38,11 @@ class QPainter;
 // the window's state changes and exposures also re-arm the clock.
 //
 // Hosts set up a control in this order: SetText, SetSpeed, SetColor, SetBackground, Start.
-// Sizes are device-independent pixels; the control draws unsmoothed, so a whole-number scale
-// factor turns each pixel into a block, and scales itself at any other (assets/device_art.h).
+// Sizes are device-independent pixels. The canvas, the frame and the glyphs are the device's
+// own pixels (picture_control/device_grid.h): text is drawn at the screen's resolution, the
+// pictures and the tile are scaled by the control itself (assets/device_art.h), exact blocks at
+// a whole scale. A control that finds itself on a screen of another scale starts its canvas
+// anew there, as after a resize.
 class CPictureText : public QWidget, private IPictureTextMeasure {
     Q_OBJECT
 
@@ -95,13 +101,21 @@ private:
     static void DrawBands(QPainter& painter, QPoint at, const QImage& image, const QRect& source);
     // The named picture as RGB32 pixels; a null image when there is none.
     const QImage& Picture(std::string_view name);
+    // The named picture on the device grid, its top-left corner at the device position.
+    DeviceArt PictureOnDevice(std::string_view name, QPointF at);
+    // Takes the scale the control is painted at; a new one drops the canvas.
+    void FollowScale();
 
     QRgb KeyColour() const { return ToQRgb(m_engine.Color(kKeyColour)); }
 
     CPictureTextEngine m_engine{*this};
-    QImage m_bmpCanvas;  // the engine's canvas, when it has one
+    QImage m_bmpCanvas;  // the engine's canvas, when it has one, in device pixels
+    CDeviceGrid m_grid;  // where the canvas's design pixels are on it
     CTiledFrame m_frame;  // the canvas over the tile, as shown
     std::map<std::string, QImage, std::less<>> m_pictures;  // by the name asked for
+    // Pictures on the device grid at this scale, by name and the fraction of a device pixel
+    // their corner falls at.
+    std::map<std::tuple<std::string, double, double>, QImage, std::less<>> m_devicePictures;
 
     QPointer<QWidget> m_watched;  // the window whose state changes re-arm the clock
     QBasicTimer m_frameTimer;
@@ -109,7 +123,7 @@ private:
     qint64 m_nTicksRun = 0;   // ticks run since then
 
     CLineStrip m_strip;  // the line emerging
-    QRect m_rcArea;       // the column of the latest tick
+    QRect m_rcArea;       // the column of the latest tick, in canvas pixels
     // Per canvas row: the pixels from its first to its last other than the key colour inside
     // the column, in canvas columns; empty when it has none. A frame repaints only where rows
     // held such ink before it or hold it after it.

@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "base/language.h"
 
@@ -92,36 +94,42 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
 
 using CellFonts = std::array<CellFont, 4>;
 
-CellFonts FontsFor(Language language)
+CellFonts FontsFor(Language language, double scale)
 {
     const std::string_view capitals = AccentedCapitals(language);
     const QString sample = kDeep + QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
-    const auto height = [](TextFont kind) { return CPictureTextEngine::CellHeightOf(kind); };
-    return {FontForCell(height(TextFont::kLarge), QFont::Bold, sample),
-            FontForCell(height(TextFont::kMedium), QFont::Bold, sample),
-            FontForCell(height(TextFont::kSmall), QFont::Bold, sample),
-            FontForCell(height(TextFont::kPlain), QFont::Thin, sample)};
+    const auto rows = [scale](TextFont kind) { return PictureTextCellRows(kind, scale); };
+    return {FontForCell(rows(TextFont::kLarge), QFont::Bold, sample),
+            FontForCell(rows(TextFont::kMedium), QFont::Bold, sample),
+            FontForCell(rows(TextFont::kSmall), QFont::Bold, sample),
+            FontForCell(rows(TextFont::kPlain), QFont::Thin, sample)};
 }
 
-// The fonts of the game's language, made on first use.
-const CellFont& Cell(TextFont font)
+// The fonts of the game's language at the scale, made on first use.
+const CellFont& Cell(TextFont font, double scale)
 {
-    static std::map<Language, CellFonts> fonts;
-    const Language language = GameLanguage();
-    auto found = fonts.find(language);
+    static std::map<std::pair<Language, double>, CellFonts> fonts;
+    const auto key = std::make_pair(GameLanguage(), scale);
+    auto found = fonts.find(key);
     if (found == fonts.end())
-        found = fonts.emplace(language, FontsFor(language)).first;
+        found = fonts.emplace(key, FontsFor(key.first, scale)).first;
     return found->second[static_cast<std::size_t>(font)];
 }
 
 }  // namespace
 
-const QFont& PictureTextFont(TextFont font)
+const QFont& PictureTextFont(TextFont font, double scale)
 {
-    return Cell(font).font;
+    return Cell(font, scale).font;
 }
 
-int PictureTextDrop(TextFont font)
+int PictureTextDrop(TextFont font, double scale)
 {
-    return Cell(font).drop;
+    return Cell(font, scale).drop;
+}
+
+int PictureTextCellRows(TextFont font, double scale)
+{
+    // A cell starting anywhere on the device covers at least this many whole rows.
+    return static_cast<int>(std::floor(CPictureTextEngine::CellHeightOf(font) * scale + 1e-9));
 }

@@ -9,7 +9,12 @@
 // of their deepest glyphs and of the language's accented capitals, leaving the cell's top row
 // clear, so the cells hold whatever face the machine has for the name and a mark over a
 // capital never meets the descenders of the line above. Needs the application to exist.
-const QFont& PictureTextFont(TextFont font);
+// At a device scale other than 1 the cell is the rows the kind's cell covers on the device
+// (whole rows only), and the font is chosen for it by the same rule: glyphs drawn at the
+// screen's own resolution.
+const QFont& PictureTextFont(TextFont font, double scale = 1.0);
 // The rows a line of the kind stands below the top of its cell: 0 unless the ink would reach
 // the top row and the descent has rows to spare.
-int PictureTextDrop(TextFont font);
+int PictureTextDrop(TextFont font, double scale = 1.0);
+// The whole device rows a cell of the kind covers at the scale.
+int PictureTextCellRows(TextFont font, double scale);

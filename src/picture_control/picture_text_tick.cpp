@@ -1,5 +1,6 @@
-// The scrolling view's pixels: each tick moves the content column of the canvas up by a pixel
-// and reveals one more row of the line or picture emerging at the bottom edge.
+// The scrolling view's pixels: each tick moves the content column of the canvas up by a design
+// pixel, whole device rows of it (picture_control/device_grid.h), and reveals one more row of
+// the line or picture emerging at the bottom edge.
 #include <algorithm>
 #include <cstring>
 
@@ -8,34 +9,29 @@
 
 namespace {
 
-QRect ToQRect(const PixelRect& rect)
-{
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-// Moves the column's rows 1 .. H-1 of the image up to rows 0 .. H-2; the bottom row keeps
-// its old pixels. Given which rows hold ink in the column, rows of the key colour alone that
-// would take the key colour alone are left as they are.
-void ScrollColumnUp(QImage& image, const QRect& column, const std::vector<PixelSpan>* ink)
+// Moves the column's rows rows .. H-1 of the image up to rows 0 .. H-1-rows; the bottom rows
+// keep their old pixels. Given which rows hold ink in the column, rows of the key colour alone
+// that would take the key colour alone are left as they are.
+void ScrollColumnUp(QImage& image, const QRect& column, int rows, const std::vector<PixelSpan>* ink)
 {
     const QRect part = column.intersected(image.rect());
-    if (part.isEmpty())
+    if (part.isEmpty() || rows <= 0)
         return;
     const auto bytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
     uchar* const bits = image.bits();
     const auto stride = static_cast<std::size_t>(image.bytesPerLine());
-    for (int y = 0; y + 1 < image.height(); ++y) {
-        if (ink != nullptr && (*ink)[static_cast<std::size_t>(y)].IsEmpty() &&
-            (*ink)[static_cast<std::size_t>(y) + 1].IsEmpty())
+    const auto empty = [ink](int y) { return (*ink)[static_cast<std::size_t>(y)].IsEmpty(); };
+    for (int y = 0; y + rows < image.height(); ++y) {
+        if (ink != nullptr && empty(y) && empty(y + rows))
             continue;
         auto* to = reinterpret_cast<QRgb*>(bits + static_cast<std::size_t>(y) * stride) + part.left();
-        std::memcpy(to, to + stride / sizeof(QRgb), bytes);
+        std::memcpy(to, to + static_cast<std::size_t>(rows) * stride / sizeof(QRgb), bytes);
     }
 }
 
-void FillRow(QImage& image, int y, QRgb colour)
+void FillRows(QImage& image, int top, QRgb colour)
 {
-    if (y >= 0 && y < image.height())
+    for (int y = std::max(top, 0); y < image.height(); ++y)
         std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), colour);
 }
 
@@ -73,11 +69,15 @@ void CPictureText::FindInk(int top, int bottom)
 bool CPictureText::ApplyTick(const TickDraw& draw)
 {
     if (draw.freshCanvas) {
-        m_bmpCanvas = QImage(size(), QImage::Format_RGB32);
+        m_grid = CDeviceGrid(m_grid.Scale());
+        m_bmpCanvas = QImage(m_grid.Size(size()), QImage::Format_RGB32);
         m_bmpCanvas.fill(KeyColour());
-        m_inkRows.assign(static_cast<std::size_t>(std::max(height(), 0)), PixelSpan{});
+        m_inkRows.assign(static_cast<std::size_t>(std::max(m_bmpCanvas.height(), 0)), PixelSpan{});
     }
-    const QRect column = ToQRect(draw.column);
+    const auto device = [this](const PixelRect& rect) {
+        return m_grid.Rect(rect.left, rect.top, rect.Width(), rect.Height());
+    };
+    const QRect column = device(draw.column);
     const bool widened = column != m_rcArea;
     m_rcArea = column;
     QImage* canvas = Canvas();
@@ -88,25 +88,35 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     const bool unknown = m_inkRows.size() != static_cast<std::size_t>(H);
     if (unknown)
         m_inkRows.assign(static_cast<std::size_t>(H), PixelSpan{});
+    int moved = 0;
     if (!draw.scroll.IsEmpty()) {
         // The rows' ink is known for this column unless it has just changed.
         const bool known = !unknown && !widened && draw.scroll == draw.column;
-        ScrollColumnUp(*canvas, ToQRect(draw.scroll), known ? &m_inkRows : nullptr);
-        std::copy(m_inkRows.begin() + 1, m_inkRows.end(), m_inkRows.begin());
+        moved = std::min(m_grid.Scroll(), H);
+        ScrollColumnUp(*canvas, QRect(QPoint(m_grid.X(draw.scroll.left), 0), QPoint(m_grid.X(draw.scroll.right) - 1, H - 1)),
+                       moved, known ? &m_inkRows : nullptr);
+        std::copy(m_inkRows.begin() + moved, m_inkRows.end(), m_inkRows.begin());
     }
-    FillRow(*canvas, H - 1, KeyColour());
-    m_inkRows.back() = PixelSpan{};
+    // The bottom row and the rows that came up from below the canvas are the key colour
+    // until revealed.
+    const int cleared = std::clamp(std::min(H - moved, m_grid.Y(height() - 1)), 0, H);
+    FillRows(*canvas, cleared, KeyColour());
+    std::fill(m_inkRows.begin() + cleared, m_inkRows.end(), PixelSpan{});
     // Most revealed rows were revealed a tick ago and scrolled into place since: only the
     // rows a copy alters have their ink measured again.
     const auto measure = [this](int y) { FindInk(y, y + 1); };
     if (draw.reveal == TickDraw::Reveal::kText) {
         // The revealed rows hold this line alone, top-aligned in them: the top rows of the
         // line as drawn once, on the key colour, into a strip as wide as the column.
-        const QRect drawn = ToQRect(draw.revealed);
-        CopyRows(m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H)), *canvas, drawn, measure);
+        const QRect drawn = device(draw.revealed);
+        const QImage& strip = m_strip.Draw(draw.text, draw.style, KeyColour(), QSize(drawn.width(), H), m_grid.Scale());
+        CopyRows(strip, *canvas, drawn, measure);
     } else if (draw.reveal == TickDraw::Reveal::kPicture) {
         const QImage& picture = Picture(draw.picture);
-        CopyRows(picture, *canvas, QRect(draw.pictureX, draw.pictureY, picture.width(), draw.rows), measure);
+        const DeviceArt art = PictureOnDevice(draw.picture, m_grid.Exact(draw.pictureX, draw.pictureY));
+        const int bottom = m_grid.Y(draw.pictureY + std::min(draw.rows, picture.height()));
+        const QRect revealed(art.deviceTopLeft, QSize(art.pixels.width(), bottom - art.deviceTopLeft.y()));
+        CopyRows(art.pixels, *canvas, revealed, measure);
     }
     if (widened || unknown)
         FindInk(0, H);

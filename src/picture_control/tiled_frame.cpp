@@ -1,9 +1,11 @@
 #include "picture_control/tiled_frame.h"
 
-#include "picture_control/pixel_rows.h"
-
+#include <cmath>
 #include <cstddef>
 #include <cstring>
+
+#include "assets/device_art.h"
+#include "picture_control/pixel_rows.h"
 
 void CTiledFrame::SetTile(const QImage& tile)
 {
@@ -13,15 +15,25 @@ void CTiledFrame::SetTile(const QImage& tile)
     m_imgTiled = QImage();
 }
 
+void CTiledFrame::SetScale(double scale)
+{
+    m_scale = scale;
+    m_imgTiled = QImage();
+}
+
 void CTiledFrame::TileBackground(QSize size)
 {
-    m_imgTiled = QImage(size, QImage::Format_RGB32);
-    for (int y = 0; y < m_imgTiled.height(); ++y) {
+    // The tile repeated over the design pixels the device size covers, then scaled as a whole,
+    // so the tile's pixels meet across its repeats as they do inside it.
+    const QSize design(static_cast<int>(std::ceil(size.width() / m_scale)), static_cast<int>(std::ceil(size.height() / m_scale)));
+    QImage tiled(design, QImage::Format_RGB32);
+    for (int y = 0; y < tiled.height(); ++y) {
         const auto* tileRow = reinterpret_cast<const QRgb*>(m_bmpBack.constScanLine(y % m_nBackHeight));
-        auto* row = reinterpret_cast<QRgb*>(m_imgTiled.scanLine(y));
-        for (int x = 0; x < m_imgTiled.width(); ++x)
+        auto* row = reinterpret_cast<QRgb*>(tiled.scanLine(y));
+        for (int x = 0; x < tiled.width(); ++x)
             row[x] = tileRow[x % m_nBackWidth];
     }
+    m_imgTiled = m_scale == 1.0 ? tiled : ScaleArt(tiled, m_scale, QPointF(0, 0)).pixels.copy(QRect(QPoint(0, 0), size));
 }
 
 const QImage& CTiledFrame::Compose(const QImage* canvas, QSize size, QRgb key, const QRect& area,
