@@ -54,6 +54,10 @@ TEST_P(TranslatedBoxesTest, HelpAndAboutShowEveryCaptionWholeInTheLanguage)
     EXPECT_NE(about.MailButton().text().left(8), QStringLiteral("mail to:"));
 }
 
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedBoxesTest,
+                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
+                         [](const auto& info) { return std::string(LanguageCode(info.param)); });
+
 // A catalogue of the test's own that gives the help window's last tab a title of its choice.
 class CLastTabTitle : public QTranslator {
 public:
@@ -132,9 +136,5 @@ TEST(HelpTabsTest, TitlesOverflowingTheirRowGiveUpPaddingUntilTheyFit)
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedBoxesTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
-                         [](const auto& info) { return std::string(LanguageCode(info.param)); });
 
 }  // namespace
