@@ -1,23 +1,9 @@
 #include "launch/launch_url.h"
 
+#include <QByteArray>
 #include <QRegularExpression>
-#include <QStringDecoder>
-#include <QUrl>
 
 #include "base/product.h"
-
-namespace {
-
-// The program's texts are Windows-1252. Where the converter lacks that code page, Latin-1
-// reads all but the bytes 0x80..0x9F alike.
-QString FromWindows1252(std::string_view bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return decoder.isValid() ? QString(decoder(view)) : QString::fromLatin1(view);
-}
-
-}  // namespace
 
 std::string LaunchUrl(std::string_view target)
 {
@@ -29,22 +15,25 @@ std::string LaunchUrl(std::string_view target)
     // What a URL carries as it is besides the unreserved characters: the reserved ones.
     static const QByteArray kReserved = ":/?#[]@!$&'()*+,;=";
 
-    QString text = FromWindows1252(target);
-    QString url;
-    if (const QRegularExpressionMatch mail = mailScheme.match(text); mail.hasMatch()) {
-        url = QStringLiteral("mailto:");
-        text.remove(0, mail.capturedLength());
-    } else if (!schemeAndAuthority.match(text).hasMatch()) {
-        url = QStringLiteral("https://");
+    // The target is UTF-8 and is encoded from its bytes as they are. The URL's syntax is all
+    // ASCII, so it is looked for in the bytes read one byte to a character, which keeps every
+    // position a byte's.
+    QByteArray bytes(target.data(), static_cast<qsizetype>(target.size()));
+    QByteArray url;
+    if (const QRegularExpressionMatch mail = mailScheme.match(QString::fromLatin1(bytes)); mail.hasMatch()) {
+        url = "mailto:";
+        bytes.remove(0, mail.capturedLength());
+    } else if (!schemeAndAuthority.match(QString::fromLatin1(bytes)).hasMatch()) {
+        url = "https://";
     }
     // Escapes already in the target stay as they are; everything between them is encoded.
     qsizetype done = 0;
-    for (const QRegularExpressionMatch& match : escape.globalMatch(text)) {
-        url += QString::fromLatin1(QUrl::toPercentEncoding(text.mid(done, match.capturedStart() - done), kReserved));
-        url += match.captured();
+    for (const QRegularExpressionMatch& match : escape.globalMatch(QString::fromLatin1(bytes))) {
+        url += bytes.mid(done, match.capturedStart() - done).toPercentEncoding(kReserved);
+        url += match.captured().toLatin1();
         done = match.capturedEnd();
     }
-    url += QString::fromLatin1(QUrl::toPercentEncoding(text.mid(done), kReserved));
+    url += bytes.mid(done).toPercentEncoding(kReserved);
     return url.toStdString();
 }
 

@@ -9,8 +9,9 @@
 // bare web host and gets "https://" in front. Nothing else of the target changes, except that
 // what a URL cannot carry is percent-encoded: blanks, control bytes, quotes and the other
 // characters outside the URL syntax, a '%' that does not start an escape, and bytes above
-// 0x7F, read as Windows-1252 and encoded as UTF-8. The result is plain ASCII and always begins
-// with its scheme, so the opener can never take it for an option.
+// 0x7F: the target is UTF-8, and a letter outside ASCII is sent as its UTF-8 bytes. The result
+// is plain ASCII and always begins with its scheme, so the opener can never take it for an
+// option.
 std::string LaunchUrl(std::string_view target);
 
 // What the About box's mail button and the help window's Mail To ask the desktop to open:

@@ -80,6 +80,10 @@ TEST_P(RefusedTranslationTest, LeavesTheEnglishLine)
 INSTANTIATE_TEST_SUITE_P(Lines, RefusedTranslationTest,
                          testing::Values(RefusedCase{"a line\t|", "two|lines"},
                                          RefusedCase{"a line\t|", "a new\nline"},
+                                         RefusedCase{"a line\t|", "a\ttab"},
+                                         RefusedCase{"plain|", "a carriage\rreturn"},
+                                         RefusedCase{"plain|", "an \x1B" "escape"},
+                                         RefusedCase{"plain|", "a delete\x7F"},
                                          RefusedCase{"plain|", "now a picture^"}));
 
 TEST(TranslatedTextsTest, AMarkedLineMayEndInAMarkerOfItsOwn)

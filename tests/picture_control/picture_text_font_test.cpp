@@ -1,11 +1,14 @@
-// The text cells hold for whatever face fontconfig gives for "Arial": lines scroll in at their
-// cell heights and the still view stacks their measured heights, and the two views agree.
+// The text cells hold for whatever face fontconfig gives for "Arial", in every language: lines
+// scroll in at their cell heights and the still view stacks their measured heights, and the two
+// views agree, also where a language's fonts are drawn lower in the cell.
 // CTest runs these once with the machine's fonts and once with "Arial" made DejaVu Sans.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
+#include "language_scope.h"
 #include "picture_text/markup.h"
 #include "picture_text_helper.h"
 #include "qt_print.h"
@@ -19,9 +22,19 @@ struct FontCase {
     int cell;
 };
 
+const FontCase kKinds[] = {{TextFont::kLarge, '\t', 19},
+                           {TextFont::kMedium, '\n', 17},
+                           {TextFont::kSmall, '\r', 15},
+                           {TextFont::kPlain, 'x', 15}};
+
 void PrintTo(const FontCase& c, std::ostream* os)
 {
     *os << "cell " << c.cell << ", marker " << c.marker;
+}
+
+std::string KindName(const FontCase& c)
+{
+    return std::string(1, "LMSP"[static_cast<int>(c.font)]);
 }
 
 class PictureTextFontTest : public testing::TestWithParam<FontCase> {};
@@ -37,20 +50,37 @@ TEST_P(PictureTextFontTest, FaceFontconfigGivesFitsTheCell)
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Kinds, PictureTextFontTest, testing::ValuesIn(kKinds),
+                         [](const testing::TestParamInfo<FontCase>& info) { return KindName(info.param); });
+
+// A text kind in a language: the fonts, and how far below its cell's top a line stands, are
+// the language's.
+class PictureTextViewsTest : public testing::TestWithParam<std::tuple<FontCase, Language>> {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_language.Loaded()); }
+    const FontCase& Kind() const { return std::get<0>(GetParam()); }
+
+private:
+    CLanguageScope m_language{std::get<1>(GetParam())};
+};
+
 // Three lines scrolled fully in stand exactly as the still view stacks them: spaced by their
 // cells, their deepest glyphs and their accents inside them, letters outside Windows-1252
-// measured as the characters they are.
-TEST_P(PictureTextFontTest, ScrollingAndStillViewsAgree)
+// measured as the characters they are. In large and medium text each cell's top row stays
+// clear over the language's accented capitals.
+TEST_P(PictureTextViewsTest, ScrollingAndStillViewsAgree)
 {
-    const std::string line = "Agjy_ \u0142\u00F3d\u017A \u03C9" + std::string(1, static_cast<char>(GetParam().marker));
+    const std::string_view capitals = AccentedCapitals(std::get<1>(GetParam()));
+    const std::string line = "Agjy_ \u0142\u00F3d\u017A \u03C9" + std::string(capitals) +
+                             std::string(1, static_cast<char>(Kind().marker));
     const std::string text = line + "|" + line + "|" + line;
-    const int block = 3 * GetParam().cell;
+    const int block = 3 * Kind().cell;
     auto still = MakeControl(text, kPageSize, "NO TILE");
     auto scrolled = MakeControl(text, kPageSize, "NO TILE");
     scrolled->Start();
     Ticks(*scrolled, 15 + block - 1);  // the first line was fetched on the 15th tick
     const PixelRect column = scrolled->Engine().ContentColumn();
-    EXPECT_EQ(column.Width(), QFontMetrics(PictureTextFont(GetParam().font)).horizontalAdvance(QString::fromUtf8(ClassifyLine(line).shown)));
+    EXPECT_EQ(column.Width(), QFontMetrics(PictureTextFont(Kind().font)).horizontalAdvance(QString::fromUtf8(ClassifyLine(line).shown)));
     const int H = kPageSize.height();
     const QImage inStill = Painted(still.get()).copy(column.left, (H - block) / 2, column.Width(), block);
     const QImage inScroll = Painted(scrolled.get()).copy(column.left, H - block, column.Width(), block);
@@ -58,13 +88,16 @@ TEST_P(PictureTextFontTest, ScrollingAndStillViewsAgree)
     QImage key(inStill.size(), QImage::Format_RGB32);
     key.fill(kMagenta);
     EXPECT_TRUE(Ink(inStill, key).isValid()) << "nothing drawn";
+    if (Kind().font == TextFont::kLarge || Kind().font == TextFont::kMedium) {
+        for (int top = 0; top < block; top += Kind().cell)
+            EXPECT_FALSE(Ink(inStill.copy(0, top, inStill.width(), 1), key.copy(0, top, key.width(), 1)).isValid())
+                << "ink in the top row of the cell at " << top;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, PictureTextFontTest,
-                         testing::Values(FontCase{TextFont::kLarge, '\t', 19}, FontCase{TextFont::kMedium, '\n', 17},
-                                         FontCase{TextFont::kSmall, '\r', 15}, FontCase{TextFont::kPlain, 'x', 15}),
-                         [](const testing::TestParamInfo<FontCase>& info) {
-                             return std::string(1, "LMSP"[static_cast<int>(info.param.font)]);
+INSTANTIATE_TEST_SUITE_P(Kinds, PictureTextViewsTest, testing::Combine(testing::ValuesIn(kKinds), testing::ValuesIn(kLanguages)),
+                         [](const auto& info) {
+                             return KindName(std::get<0>(info.param)) + "_" + std::string(LanguageCode(std::get<1>(info.param)));
                          });
 
 }  // namespace

@@ -19,11 +19,12 @@
 
 namespace {
 
-// A clock read in C++, shell or CMake. The brackets keep these patterns from matching
-// themselves in this file.
+// A clock read in C++, shell or CMake; bash's SECONDS as $SECONDS, ${SECONDS} or inside an
+// arithmetic (( )). The brackets keep these patterns from matching themselves in this file.
 const QRegularExpression kClockRead(QStringLiteral(
     R"(::[n]ow\s*\(|\bQElapsed[T]imer\b|\bQDeadline[T]imer\b|\bQ(Date)?Time::[c]urrent|\bclock_[g]ettime\b|)"
-    R"(\bgettimeof[d]ay\b|\bdate\s+\+%[s]|\$[S]ECONDS\b|string\s*\(\s*[T]IMESTAMP)"));
+    R"(\bgettimeof[d]ay\b|\bdate\s+\+%[s]|\$\{?[S]ECONDS\b|\(\([^)]*\b[S]ECONDS\b|)"
+    R"(string\s*\(\s*[T]IMESTAMP)"));
 
 const QString kRealtime = QStringLiteral("realtime");
 
@@ -111,6 +112,14 @@ TEST(RealtimeLabel, ClockReadsAreFoundAndDeadlinesAreNot)
         {"const qint64 t = QDateTime::currentMSecsSinceEpoch();", true},
         {"start=$(date +%s)", true},
         {"string(TIMESTAMP now \"%s\")", true},
+        {"clock_gettime(CLOCK_MONOTONIC, &now);", true},
+        {"const QDeadlineTimer deadline(5000);", true},
+        {"gettimeofday(&now, nullptr);", true},
+        {"start=$SECONDS", true},
+        {"echo \"took ${SECONDS}s\"", true},
+        {"elapsed=$((SECONDS - start))", true},
+        {"echo \"$SECONDS_LEFT\"", false},
+        {"# runs each for SECONDS (default 60)", false},
         {"ASSERT_TRUE(support::PollUntil([&] { return done; }, 5s));", false},
         {"support::LetIntervalPass(300ms);", false},
         {"const std::clock_t cpuBefore = std::clock();", false},

@@ -26,6 +26,7 @@ TEST(LaunchTargetTest, HandlerReceivesExactlyTheUrlOfEachTarget)
         {"mailTo: " + email + "?subject=About Game Glimmerjig",
          "mailto:" + email + "?subject=About%20Game%20Glimmerjig"},
         {kWebHost, std::string("https://") + kWebHost},
+        {"mailTo: " + email + "?subject=Über Glück", "mailto:" + email + "?subject=%C3%9Cber%20Gl%C3%BCck"},
     };
     for (const auto& c : cases) {
         CTestDesktop desktop;
