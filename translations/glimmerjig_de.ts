@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>Mail an: %1</translation>
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Mail To: %1</source>
-        <translation>Mail an: %1</translation>
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -173,7 +173,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Ein Knobelspiel: Nehmt abwechselnd Smileys; wer den letzten nimmt, verliert.</translation>
+        <translation>Ein Knobelspiel: Nehmt abwechselnd Smileys; wer das letzte nimmt, verliert.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -286,12 +286,12 @@
     <message>
         <source>then you disable the Computer and</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>dann schaltest du den Computer ab</translation>
+        <translation>dann setzt der Computer aus</translation>
     </message>
     <message>
         <source>activating two players mode</source>
         <extracomment>Ends the sentence; a picture of a happy and a sad face follows.</extracomment>
-        <translation>und spielst zu zweit</translation>
+        <translation>und ihr spielt zu zweit</translation>
     </message>
     <message>
         <source>You can return a single player mode by pressing</source>
@@ -324,7 +324,7 @@
     <message>
         <source>Demo will stop in 1-2 seconds</source>
         <extracomment>Ends the page&apos;s text.</extracomment>
-        <translation>Die Demo endet nach 1-2 Sekunden</translation>
+        <translation>Die Demo endet nach 1–2 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>
         <extracomment>The first step; the spaced letters are the word &quot;first&quot;; goes on in the next line.</extracomment>
-        <translation>E r s t e n s   wählst du den Schwierigkeitsgrad</translation>
+        <translation>E r s t e n s   wählst du die Stufe</translation>
     </message>
     <message>
         <source>on the numbers I, II or III   (I is the easiest):</source>
@@ -498,7 +498,7 @@
     <message>
         <source>Select the level of difficulty by clicking on</source>
         <extracomment>Under the picture of the level buttons I, II, III; goes on in the next line.</extracomment>
-        <translation>Wähle den Schwierigkeitsgrad mit einem Klick</translation>
+        <translation>Wähle die Stufe mit einem Klick</translation>
     </message>
     <message>
         <source>the numbers I, II or III ( I is the easiest)</source>
@@ -508,7 +508,7 @@
     <message>
         <source>You can change your selection at any time.</source>
         <extracomment>The last line of text of the page.</extracomment>
-        <translation>Du kannst ihn jederzeit wechseln.</translation>
+        <translation>Du kannst sie jederzeit wechseln.</translation>
     </message>
 </context>
 <context>

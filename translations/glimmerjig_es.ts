@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>correo: %1</translation>
+        <translation>Correo: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -158,7 +158,7 @@
     <name>CHelpDlg</name>
     <message>
         <source>GoTo: %1</source>
-        <translation>Ir a: %1</translation>
+        <translation>Sitio web: %1</translation>
     </message>
     <message>
         <source>Mail To: %1</source>
@@ -447,7 +447,7 @@
     <message>
         <source>if you click on the last yellow Smiling face</source>
         <extracomment>The warning; goes on in the next line.</extracomment>
-        <translation>si haces clic en la última carita amarilla</translation>
+        <translation>si haces clic en la última carita amarilla,</translation>
     </message>
     <message>
         <source>- you loose the game</source>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>e-mail&#xa0;: %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -324,7 +324,7 @@
     <message>
         <source>Demo will stop in 1-2 seconds</source>
         <extracomment>Ends the page&apos;s text.</extracomment>
-        <translation>La démo s&apos;arrête au bout de 1 à 2 secondes</translation>
+        <translation>La démo s&apos;arrête au bout d&apos;une ou deux secondes</translation>
     </message>
 </context>
 <context>
@@ -447,7 +447,7 @@
     <message>
         <source>if you click on the last yellow Smiling face</source>
         <extracomment>The warning; goes on in the next line.</extracomment>
-        <translation>si vous cliquez sur le dernier smiley jaune</translation>
+        <translation>si vous cliquez sur le dernier smiley jaune,</translation>
     </message>
     <message>
         <source>- you loose the game</source>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>mail to: %1</source>
-        <translation>e-mail: %1</translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>credits</source>
@@ -271,7 +271,7 @@
     <message>
         <source>You can cancel as many moves as you want</source>
         <extracomment>Under the second picture of the Back button; goes on in the next line.</extracomment>
-        <translation>Możesz cofnąć dowolnie wiele ruchów,</translation>
+        <translation>Możesz cofnąć dowolną liczbę ruchów,</translation>
     </message>
     <message>
         <source>by pressing this button again</source>
@@ -286,7 +286,7 @@
     <message>
         <source>then you disable the Computer and</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>wyłączysz komputer</translation>
+        <translation>wyłączysz grę z komputerem</translation>
     </message>
     <message>
         <source>activating two players mode</source>
@@ -452,7 +452,7 @@
     <message>
         <source>- you loose the game</source>
         <extracomment>Ends the warning and the page.</extracomment>
-        <translation>przegrywasz</translation>
+        <translation>przegrasz</translation>
     </message>
 </context>
 <context>

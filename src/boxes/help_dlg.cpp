@@ -9,6 +9,7 @@
 #include "base/fatal_error.h"
 #include "base/product.h"
 #include "boxes/help_page.h"
+#include "widgets/classic_look.h"
 #include "widgets/control_names.h"
 #include "widgets/dialog_units.h"
 #include "widgets/fit_caption.h"
@@ -126,6 +127,7 @@ void CHelpDlg::CreateTabs()
     m_narrowTabs = new CNarrowTabs;
     m_narrowTabs->setParent(m_tab);
     m_tab->setStyle(m_narrowTabs);
+    m_tab->setFont(SelfSizedFont());
     m_tab->setDrawBase(false);
     m_tab->setExpanding(false);
     m_tab->setFocusPolicy(Qt::ClickFocus);

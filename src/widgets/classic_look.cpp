@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "base/language.h"
+
 namespace {
 
 // The classic three-dimensional style, with the focus mark of a radio button too narrow for
@@ -35,6 +37,13 @@ public:
 };
 
 }  // namespace
+
+QFont SelfSizedFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(AccentedCapitals(GameLanguage()).empty() ? kDialogFontPixels : kMarkedDialogFontPixels);
+    return font;
+}
 
 void ApplyClassicLook(QApplication& app)
 {

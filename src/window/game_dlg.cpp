@@ -8,6 +8,7 @@
 
 #include "assets/game_icon.h"
 #include "widgets/cell_button.h"
+#include "widgets/classic_look.h"
 #include "widgets/dialog_units.h"
 #include "widgets/dialog_keys.h"
 
@@ -147,6 +148,7 @@ void CGameDlg::OfferWindowMenu(const QPoint& globalPos)
         // What the window manager's own menu offers elsewhere. It does not block: its items
         // run as commands.
         m_windowMenu = new QMenu(this);
+        m_windowMenu->setFont(SelfSizedFont());
         m_windowMenu->addAction(tr("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(tr("&Close"), this, &CGameDlg::reject);
         m_windowMenu->addSeparator();

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "widgets/cell_button.h"
+#include "widgets/classic_look.h"
 #include "window/game_dlg.h"
 
 namespace {
@@ -76,6 +77,7 @@ void CGameDlg::ShowMessage(const std::string& text, const std::string& caption)
     // The game flow hands over its English texts, marked for the catalogues; the caption is the
     // game's name.
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption), tr(text.c_str()), QMessageBox::Ok, this);
+    box.setFont(SelfSizedFont());
     box.exec();
 }
 

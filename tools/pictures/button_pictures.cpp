@@ -16,8 +16,8 @@ Canvas Word(std::string_view word)
 {
     Canvas canvas(kWidth, kHeight, kSilver);
     DrawRaisedButton(canvas, 0, 0, kWidth, kHeight);
-    const Box face = RaisedButtonFace(0, 0, kWidth, kHeight);
-    DrawTextCentred(canvas, face.x, face.w, (kHeight - kCapHeight) / 2 - 1, word, ButtonWordStyle(word));
+    const TextStyle style = ButtonWordStyle(word);
+    DrawText(canvas, ButtonWordColumns(word, style).left, (kHeight - kCapHeight) / 2 - 1, word, style);
     return canvas;
 }
 

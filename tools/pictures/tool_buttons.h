@@ -10,6 +10,8 @@
 // The tool buttons' pictures are 36 x 20; four of them show a word.
 inline constexpr int kToolButtonWidth = 36;
 inline constexpr int kToolButtonHeight = 20;
+// The dotted frame the button shows with the keyboard focus stands this far inside its edge.
+inline constexpr int kToolButtonFocusInset = 2;
 
 // The tool buttons' words in one language, as pixel-font texts.
 struct ButtonWords {
@@ -40,5 +42,12 @@ static_assert(std::all_of(std::begin(kLanguages), std::end(kLanguages),
               "every language the game speaks has its button words");
 
 // How a word is lettered on the face: in the regular letters, or in the narrow ones when the
-// regular would leave no face showing on either side of it.
+// regular would leave no clear pixel between the word and the focus frame on either side.
 TextStyle ButtonWordStyle(std::string_view word);
+
+// The columns [left, right] the word's ink takes where it is centred on the face.
+struct WordColumns {
+    int left;
+    int right;
+};
+WordColumns ButtonWordColumns(std::string_view word, const TextStyle& style);

@@ -1,0 +1,123 @@
+#include "mark_clearance.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kInk = 128;      // darkness of a pixel at least half covered
+constexpr int kMargin = 4;     // logical pixels round the text
+
+int Baseline(const QFont& font)
+{
+    return kMargin + QFontMetrics(font).ascent();
+}
+
+// On a whole-pixel baseline, as a widget lays its text out.
+QImage Drawn(const QString& text, const QFont& font, qreal scale)
+{
+    const QFontMetricsF metrics(font);
+    const QSizeF size(metrics.horizontalAdvance(text) + 2 * kMargin, metrics.height() + 2 * kMargin);
+    QImage image((size * scale).toSize() + QSize(1, 1), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(kMargin, Baseline(font)), text);
+    return image;
+}
+
+int Darkness(const QImage& image, int x, int y)
+{
+    return 255 - qGray(image.pixel(x, y));
+}
+
+// The letter under the mark: a dotted i or j loses its dot to the mark.
+QChar BaseOf(const QString& decomposition)
+{
+    const QChar base = decomposition.at(0);
+    if (base == u'i')
+        return QChar(0x0131);
+    if (base == u'j')
+        return QChar(0x0237);
+    return base;
+}
+
+// The faults of the mark over text[i] against the same text with the bare letter there.
+std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal scale)
+{
+    const QString decomposition = text.at(i).decomposition();
+    QString bare = text;
+    bare[i] = BaseOf(decomposition);
+    const QImage marked = Drawn(text, font, scale);
+    const QImage plain = Drawn(bare, font, scale);
+    const QFontMetricsF metrics(font);
+    const qreal left = kMargin + metrics.horizontalAdvance(text.left(i));
+    const int from = std::max(0, static_cast<int>(std::floor(left * scale)) - 1);
+    const int to = std::min(marked.width() - 1,
+                            static_cast<int>(std::ceil((left + metrics.horizontalAdvance(text.at(i))) * scale)) + 1);
+    const int baseline = static_cast<int>(Baseline(font) * scale);
+
+    // The 8-connected pieces of ink over the letter's columns; a piece with no ink of the bare
+    // letter in it is a mark standing on its own.
+    const int width = to - from + 1;
+    std::vector<int> piece(static_cast<std::size_t>(width * marked.height()), -1);
+    const auto at = [&](int x, int y) -> int& { return piece[static_cast<std::size_t>(y * width + x - from)]; };
+    int pieces = 0, alone = 0;
+    bool drawn = false;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = from; x <= to; ++x) {
+            if (Darkness(marked, x, y) < kInk || at(x, y) >= 0)
+                continue;
+            bool bare = false, added = false;
+            std::vector<QPoint> open{{x, y}};
+            at(x, y) = pieces;
+            while (!open.empty()) {
+                const QPoint p = open.back();
+                open.pop_back();
+                const bool ofLetter = Darkness(plain, p.x(), p.y()) >= kInk;
+                bare = bare || ofLetter;
+                added = added || (!ofLetter && p.y() < baseline);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = p.x() + dx, ny = p.y() + dy;
+                        if (nx >= from && nx <= to && ny >= 0 && ny < marked.height() &&
+                            Darkness(marked, nx, ny) >= kInk && at(nx, ny) < 0) {
+                            at(nx, ny) = pieces;
+                            open.push_back({nx, ny});
+                        }
+                    }
+            }
+            ++pieces;
+            alone += bare ? 0 : 1;
+            drawn = drawn || added;
+        }
+    const std::string where = "'" + QString(text.at(i)).toStdString() + "' in \"" + text.toStdString() +
+                              "\" at scale " + QString::number(scale).toStdString() + ": ";
+    if (!drawn)
+        return where + "no mark drawn\n";
+    if (alone == 0)
+        return where + "the mark touches its letter\n";
+    if (decomposition.at(1) == QChar(0x0308) && alone < 2)
+        return where + "the two dots run together or one touches the letter\n";
+    return {};
+}
+
+}  // namespace
+
+std::string MarkFaults(const QString& text, const QFont& font, qreal scale)
+{
+    std::string faults;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString decomposition = text.at(i).decomposition();
+        if (text.at(i).decompositionTag() == QChar::Canonical && decomposition.size() == 2 &&
+            decomposition.at(1).combiningClass() == 230)
+            faults += FaultsAt(text, i, font, scale);
+    }
+    return faults;
+}
