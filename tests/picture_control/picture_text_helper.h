@@ -123,9 +123,10 @@ inline std::unique_ptr<CPictureText> ReferencePage(int index, QSize size)
 }
 
 // How many rows the content moved up between two frames of a control over a fixed
-// background: the smallest d for which every row of after, but the d rows new at its bottom,
-// shows where the background is hidden just as before's row d below it does; -1 when none.
-inline int RowsScrolled(const QImage& before, const QImage& after, const QImage& background)
+// background: the smallest d for which every row of after, but the d rows new at its bottom
+// and `partial` more (device rows a design row only partly covers), shows where the
+// background is hidden just as before's row d below it does; -1 when none.
+inline int RowsScrolled(const QImage& before, const QImage& after, const QImage& background, int partial = 0)
 {
     const auto hidden = [&background](const QImage& frame, int y) {
         std::vector<bool> row(static_cast<std::size_t>(frame.width()));
@@ -135,7 +136,7 @@ inline int RowsScrolled(const QImage& before, const QImage& after, const QImage&
     };
     for (int d = 0; d < after.height(); ++d) {
         bool same = true;
-        for (int y = 0; y + d < after.height() && same; ++y)
+        for (int y = 0; y + d + partial < after.height() && same; ++y)
             same = hidden(after, y) == hidden(before, y + d);
         if (same)
             return d;
