@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "active_window.h"
+#include "art_on_device.h"
 #include "qt_print.h"
 #include "widgets/cell_button.h"
 
@@ -126,6 +127,48 @@ TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 48; ++x)
             ASSERT_EQ(canvas.pixel(x, y), picture.pixel(x / 2, y / 2)) << x << "," << y;
+}
+
+// At a fractional scale the button scales its picture itself onto the device's pixels, from
+// wherever its corner falls between them; its focus mark stays one device pixel wide.
+TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole)
+{
+    struct Case {
+        double scale;
+        QPoint at;  // where the button stands in the image, in its logical pixels
+    };
+    for (const Case c : {Case{1.25, {0, 0}}, Case{1.5, {1, 1}}, Case{1.75, {3, 1}}}) {
+        SCOPED_TRACE(testing::Message() << "scale " << c.scale << " at " << c.at.x() << "," << c.at.y());
+        CCellButton* button = Make("UDFX");
+        QImage plain(64, 64, QImage::Format_RGB32);
+        plain.fill(Qt::red);
+        plain.setDevicePixelRatio(c.scale);
+        QImage unmarked = plain, marked = plain;
+        button->render(&plain, c.at);
+        const ArtOnDevice art = MeasureArtOnDevice(Expected(kUp), plain, QPointF(c.at) * c.scale, c.scale);
+        EXPECT_EQ(art.wrong, 0) << art.firstWrong.toStdString();
+        EXPECT_GT(art.mixed, 0);
+
+        // Focused, with and without the keyboard having moved the focus: the mark is the only
+        // difference, an outline one device pixel wide.
+        button->setFocus();
+        window.setAttribute(Qt::WA_KeyboardFocusChange, false);
+        button->render(&unmarked, c.at);
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        button->render(&marked, c.at);
+        window.setAttribute(Qt::WA_KeyboardFocusChange, false);
+        QRect outline;
+        for (int y = 0; y < marked.height(); ++y)
+            for (int x = 0; x < marked.width(); ++x)
+                if (marked.pixel(x, y) != unmarked.pixel(x, y))
+                    outline |= QRect(x, y, 1, 1);
+        ASSERT_GE(outline.width(), 3);
+        const QRect inside = outline.adjusted(1, 1, -1, -1);
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                ASSERT_EQ(marked.pixel(x, y), unmarked.pixel(x, y)) << "the mark is wider at " << x << "," << y;
+        delete button;
+    }
 }
 
 }  // namespace
