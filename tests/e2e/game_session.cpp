@@ -1,5 +1,7 @@
 #include "game_session.h"
 
+#include <cmath>
+
 #include <QColorSpace>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -150,10 +152,11 @@ int GameSession::WaitForExit(std::chrono::milliseconds limit)
     return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1;
 }
 
-QString GameSession::WindowIdOfSize(QSize size)
+QString GameSession::WindowIdOfSize(QSizeF size, double within)
 {
     for (const QString& id : Windows(QStringLiteral("^Glimmerjig$"))) {
-        if (GeometryOf(id).size() == size)
+        const QSize shown = GeometryOf(id).size();
+        if (std::abs(shown.width() - size.width()) <= within && std::abs(shown.height() - size.height()) <= within)
             return id;
     }
     return {};
@@ -165,6 +168,16 @@ QRect GameSession::WindowOfSize(QSize size)
     if (id.isEmpty() || !Focus(id))
         return {};
     return GeometryOf(id);
+}
+
+QRect GameSession::WaitForWindowNear(QSizeF size, std::chrono::milliseconds limit)
+{
+    QRect window;
+    support::PollUntil([&] {
+        const QString id = WindowIdOfSize(size, 1.0);
+        return !id.isEmpty() && !(window = GeometryOf(id)).isEmpty();
+    }, limit);
+    return window;
 }
 
 QRect GameSession::WaitForWindow(QSize size, std::chrono::milliseconds limit)

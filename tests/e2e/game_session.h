@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -48,10 +49,13 @@ public:
     // stands on the screen once it shows (it gets the keyboard then), or an empty rectangle
     // when it has not shown within the limit.
     QRect WaitForWindow(QSize size, std::chrono::milliseconds limit);
+    // The same for a window within one pixel of that size, as at a fractional desktop scale.
+    QRect WaitForWindowNear(QSizeF size, std::chrono::milliseconds limit);
     // Where a window of the game of that size shows now, focused; an empty rectangle for none.
     QRect WindowOfSize(QSize size);
-    // The X id of a window of the game of that size that shows now; empty for none.
-    QString WindowIdOfSize(QSize size);
+    // The X id of a window of the game of that size that shows now, or within `within`
+    // pixels of it; empty for none.
+    QString WindowIdOfSize(QSizeF size, double within = 0);
     // Where the client area of the window with that X id is on the screen.
     static QRect GeometryOf(const QString& window);
     // Exit code, or -1 when the game is still running at the end of the limit.

@@ -40,7 +40,7 @@ protected:
     void TearDown() override { SetDesktopDpi(96); }
 };
 
-TEST_P(ScaleTest, WindowTakesTheDesktopsSizeAndItsArtStaysSharp)
+TEST_P(ScaleTest, WindowsTakeTheDesktopsSizeAndTheArtStaysSharp)
 {
     const ScaleCase& c = GetParam();
     SetDesktopDpi(c.dpi);
@@ -84,6 +84,15 @@ TEST_P(ScaleTest, WindowTakesTheDesktopsSizeAndItsArtStaysSharp)
         }
     }
     RecordProperty("window", QStringLiteral("%1x%2").arg(client.width()).arg(client.height()).toStdString());
+
+    // The About box and Help open at the desktop's scale too.
+    game.Click((QPointF(Centre(MirrorCell(5, 2))) * c.scale).toPoint(), 3);
+    game.Key("Up");  // the last item, About
+    game.Key("Return");
+    EXPECT_FALSE(game.WaitForWindowNear(QSizeF(209, 267) * c.scale, 20s).isEmpty()) << "About";
+    game.Key("Escape");
+    game.Click((QPointF(Centre({PxX(1), PxY(1)})) * c.scale).toPoint());
+    EXPECT_FALSE(game.WaitForWindowNear(QSizeF(405, 293) * c.scale, 20s).isEmpty()) << "Help";
     RecordProperty("mixed", QStringLiteral("%1 of %2, widest %3").arg(mixed).arg(pixels).arg(widest, 0, 'f', 2).toStdString());
 }
 
