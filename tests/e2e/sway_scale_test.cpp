@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "board_view.h"
+#include "qt_print.h"
 #include "settled.h"
 #include "sway_session.h"
 #include "wayland_buffers.h"
@@ -80,6 +81,7 @@ TEST_P(SwayScaleTest, WindowAtTheDesktopsSizeWithItsArtAsSharpAsTheCompositorLet
     const QImage screen = Settled([this] { return sway.Screenshot(QStringLiteral("screen")); });
     ASSERT_FALSE(screen.isNull());
     const QRect shown = GameOnScreen(screen);
+    ASSERT_FALSE(shown.isEmpty()) << "the game's window does not show";
     ASSERT_EQ(shown.topLeft(), QPoint(0, 0)) << "the window is not where the session puts it";
     EXPECT_LE(std::abs(shown.width() - designed.width() * scale), 1.0) << shown.width();
     EXPECT_LE(std::abs(shown.height() - designed.height() * scale), 1.0) << shown.height();
