@@ -63,7 +63,8 @@ TEST_P(ScaleTest, WindowTakesTheDesktopsSizeAndItsArtStaysSharp)
         EXPECT_EQ(art.mixed, 0);
     }
     RecordProperty("window", QStringLiteral("%1x%2").arg(client.width()).arg(client.height()).toStdString());
-    RecordProperty("mixed", QStringLiteral("%1 of %2, widest %3").arg(art.mixed).arg(art.pixels).arg(art.widestMix, 0, 'f', 2).toStdString());
+    RecordProperty("mixed", QStringLiteral("%1 of %2, widest %3, %4 in colours the art lacks")
+                                 .arg(art.mixed).arg(art.pixels).arg(art.widestMix, 0, 'f', 2).arg(art.foreign).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, ScaleTest,

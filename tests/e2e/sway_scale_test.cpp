@@ -119,9 +119,11 @@ TEST_P(SwayScaleTest, WindowAtTheDesktopsSizeWithItsArtAsSharpAsTheCompositorLet
     }
     RecordProperty("screen", SizeText(shown.size()).toStdString());
     RecordProperty("buffer", buffer.toStdString());
-    RecordProperty("art", QStringLiteral("%1 of %2 mixed (%3 %), widest %4, %5 wrong")
-                              .arg(art.mixed).arg(art.pixels).arg(100.0 * art.mixed / std::max(1, art.pixels), 0, 'f', 1)
-                              .arg(art.widestMix, 0, 'f', 2).arg(art.wrong).toStdString());
+    const auto share = [&art](int count) { return QString::number(100.0 * count / std::max(1, art.pixels), 'f', 1); };
+    RecordProperty("art", QStringLiteral("%1 pixels: %2 % shared by two art pixels, %3 % in colours the art lacks, "
+                                         "%4 % breaking the rule; widest mix %5")
+                              .arg(art.pixels).arg(share(art.mixed), share(art.foreign), share(art.wrong))
+                              .arg(art.widestMix, 0, 'f', 2).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, SwayScaleTest,

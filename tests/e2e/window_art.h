@@ -11,6 +11,7 @@ struct WindowArt {
     int mixed = 0;          // of those, shared by art pixels of different colours
     int wrong = 0;          // breaking the art rule
     double widestMix = 0;   // the largest share a mixed pixel took from its minor colour
+    int foreign = 0;        // of the pixels judged, those in a colour their picture lacks
     QStringList faults;     // a line per picture with a wrong pixel or none judged
 };
 
