@@ -6,11 +6,12 @@
 ToplevelBuffer LastToplevelBuffer(const QString& protocolLog)
 {
     // The requests and events that matter, in the order the log has them; object ids are
-    // reused once destroyed, so each is read in the light of those before it.
+    // reused once destroyed, so each is read in the light of those before it. libwayland
+    // writes an object as interface@id, newer releases as interface#id.
     static const QRegularExpression line(QStringLiteral(
-        R"((\w+)@(\d+)\.(get_xdg_surface|create_buffer|attach|set_buffer_scale|get_viewport|)"
+        R"((\w+)[@#](\d+)\.(get_xdg_surface|create_buffer|attach|set_buffer_scale|get_viewport|)"
         R"(set_destination|get_fractional_scale|preferred_scale)\(([^)]*)\))"));
-    static const QRegularExpression id(QStringLiteral(R"(@(\d+))"));
+    static const QRegularExpression id(QStringLiteral(R"([@#](\d+))"));
     static const QRegularExpression number(QStringLiteral(R"((?:^|, )(-?\d+)(?=,|$))"));
 
     QString surface, viewport, fractional;
