@@ -14,8 +14,9 @@ ToplevelBuffer LastToplevelBuffer(const QString& protocolLog)
     static const QRegularExpression id(QStringLiteral(R"([@#](\d+))"));
     static const QRegularExpression number(QStringLiteral(R"((?:^|, )(-?\d+)(?=,|$))"));
 
-    QString surface, viewport, fractional;
+    QString surface;
     QHash<QString, QSize> buffers;
+    QHash<QString, QString> viewports, fractionals;  // by the surface they belong to, which may come first
     ToplevelBuffer result;
     for (auto match = line.globalMatch(protocolLog); match.hasNext();) {
         const QRegularExpressionMatch m = match.next();
@@ -29,18 +30,19 @@ ToplevelBuffer LastToplevelBuffer(const QString& protocolLog)
             surface = ids[1];
         } else if (request == QLatin1String("create_buffer") && ids.size() == 1 && numbers.size() == 5) {
             buffers.insert(ids[0], QSize(numbers[1].toInt(), numbers[2].toInt()));
-        } else if (object == surface && !surface.isEmpty()) {
-            if (request == QLatin1String("attach") && ids.size() == 1)
-                result.buffer = buffers.value(ids[0]);
-            else if (request == QLatin1String("set_buffer_scale") && numbers.size() == 1)
-                result.bufferScale = numbers[0].toInt();
-        } else if (request == QLatin1String("get_viewport") && ids.size() == 2 && ids[1] == surface) {
-            viewport = ids[0];
-        } else if (request == QLatin1String("get_fractional_scale") && ids.size() == 2 && ids[1] == surface) {
-            fractional = ids[0];
-        } else if (request == QLatin1String("set_destination") && object == viewport && numbers.size() == 2) {
+        } else if (request == QLatin1String("get_viewport") && ids.size() == 2) {
+            viewports.insert(ids[1], ids[0]);
+        } else if (request == QLatin1String("get_fractional_scale") && ids.size() == 2) {
+            fractionals.insert(ids[1], ids[0]);
+        } else if (surface.isEmpty()) {
+            continue;
+        } else if (object == surface && request == QLatin1String("attach") && ids.size() == 1) {
+            result.buffer = buffers.value(ids[0]);
+        } else if (object == surface && request == QLatin1String("set_buffer_scale") && numbers.size() == 1) {
+            result.bufferScale = numbers[0].toInt();
+        } else if (object == viewports.value(surface) && request == QLatin1String("set_destination") && numbers.size() == 2) {
             result.viewport = QSize(numbers[0].toInt(), numbers[1].toInt());
-        } else if (request == QLatin1String("preferred_scale") && object == fractional && numbers.size() == 1) {
+        } else if (object == fractionals.value(surface) && request == QLatin1String("preferred_scale") && numbers.size() == 1) {
             result.preferredScale = numbers[0].toInt();
         }
     }
