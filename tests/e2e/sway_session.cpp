@@ -107,7 +107,7 @@ QString SwaySession::Start()
         ADD_FAILURE() << "cannot write sway's config";
         return {};
     }
-    config.write(QStringLiteral("output HEADLESS-1 resolution 1920x1080 scale %1\n"
+    config.write(QStringLiteral("output HEADLESS-1 resolution 2100x1260 scale %1\n"
                                 "default_border none\n"
                                 "default_floating_border none\n"
                                 "for_window [floating] move absolute position 0 0\n"

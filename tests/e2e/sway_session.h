@@ -11,13 +11,16 @@
 
 #include "tool_run.h"
 
-// A headless sway of our own on its pixman renderer, one 1920x1080 output at a scale, with a
-// virtual keyboard in its seat for the whole session (without one, the seat's first keyboard
-// comes with the first key, which the client may then lose), and the game as its client:
-// natively on Wayland or as an X client of sway's Xwayland. Floating windows open at the
-// output's top-left, undecorated. sway refuses to run as root, so a test running as root runs
-// the whole session (sway, the keyboard, the game, grim, swaymsg, xwininfo) as the system user
-// "nobody"; Xwayland admits only clients of its own user, and only one with a passwd entry.
+// A headless sway of our own on its pixman renderer, one output at a scale, with a virtual
+// keyboard in its seat for the whole session (without one, the seat's first keyboard comes with
+// the first key, which the client may then lose), and the game as its client: natively on
+// Wayland or as an X client of sway's Xwayland. The output is 2100x1260 device pixels, whole in
+// logical pixels at 1.25, 1.5, 1.75 and 2: where it is not (1920x1080 at 1.75 is 1097.14
+// wide), sway rounds the output's logical size and stretches every window by the difference.
+// Floating windows open at the output's top-left, undecorated. sway refuses to run as root, so
+// a test running as root runs the whole session (sway, the keyboard, the game, grim, swaymsg,
+// xwininfo) as the system user "nobody"; Xwayland admits only clients of its own user, and
+// only one with a passwd entry.
 class SwaySession {
 public:
     enum class Client { kWayland, kXwayland };
