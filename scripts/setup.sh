@@ -19,7 +19,7 @@ TEST_PACKAGES=(
   clang libclang-rt-dev
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
   xfwm4 openbox
-  weston
+  weston sway grim wtype xwayland
   dbus at-spi2-core python3-pyatspi
   locales
   dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest

@@ -5,6 +5,11 @@
 // rows whose ink moved (bench_ui_scroll_floor --tiled). All in one run on the X display the
 // benchmark runs under:
 //   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bench/ui/bench_ui_scroll_cpu
+// At a desktop scale: QT_SCALE_FACTOR reaches the game and the floors alike, so each floor is
+// measured at the scale the game is, and the benchmark clicks at the scaled places. Help and
+// idle beside the floors at 150 %, say (the cases' numbers are in the argument's name):
+//   export QT_SCALE_FACTOR=1.5
+//   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bench/ui/bench_ui_scroll_cpu --benchmark_filter='cues5:[0134]/'
 // CPU is time on a processor (/proc/PID/task/TID/schedstat, in nanoseconds, where the
 // stat file counts whole clock ticks) in percent of one core; wake-ups are voluntary context
 // switches: each is a sleep that ended. Both count every thread of the process, SDL's sound
@@ -79,6 +84,22 @@ double Percent(long long ns)
     return 100.0 * static_cast<double>(ns) / 1e9 / kSeconds;
 }
 
+// The scale the game and the floors run at: QT_SCALE_FACTOR, which they take from the
+// environment as every Qt program does.
+double Scale()
+{
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    return scale > 0 ? scale : 1.0;
+}
+
+// A place in the game's window, given in design pixels, in the X pixels xdotool takes.
+QString At(int designPixels)
+{
+    return QString::number(static_cast<int>(designPixels * Scale()));
+}
+
 bool IsSoundThread(const std::string& name)
 {
     return name.rfind("SDLAudio", 0) == 0;
@@ -104,15 +125,15 @@ bool Prepare(qint64 pid, const QString& window, Case which)
 {
     switch (which) {
     case kHelp:
-        Xdotool({"mousemove", "--window", window, "14", "14", "click", "1"});
+        Xdotool({"mousemove", "--window", window, At(14), At(14), "click", "1"});
         return WaitForWindows(pid, "^Glimmerjig$", 2).size() == 2;
     case kAbout:
-        Xdotool({"mousemove", "--window", window, "200", "200", "click", "3"});
+        Xdotool({"mousemove", "--window", window, At(200), At(200), "click", "3"});
         QThread::msleep(500);
         Xdotool({"key", "Up", "Return"});
         return !WaitForWindows(pid, "G  l  i  m  m  e  r  j  i  g", 1).isEmpty();
     case kIdleAfterCues:
-        Xdotool({"mousemove", "--window", window, "200", "200", "click", "1"});
+        Xdotool({"mousemove", "--window", window, At(200), At(200), "click", "1"});
         QThread::sleep(5);
         return true;
     default:
@@ -183,6 +204,7 @@ BENCHMARK(ScrollCpu)
 
 void PrintResults()
 {
+    std::printf("Scale %.2f (QT_SCALE_FACTOR)\n", Scale());
     std::printf("Every thread, per thread:\n");
     for (const auto& [which, result] : g_results)
         std::printf("%s", result.threads.c_str());
