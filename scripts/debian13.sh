@@ -60,7 +60,7 @@ git diff --binary HEAD | "${as_root[@]}" git -C "$clone" apply --allow-empty
 propagation=unchanged
 if mountpoint -q /; then propagation=private; fi
 "${as_root[@]}" unshare --mount --net --propagation "$propagation" --fork sh -c '
-  root=$0; shift
+  root=$0
   ip link set lo up &&
     mount -t proc proc "$root/proc" && mount -t sysfs sysfs "$root/sys" &&
     mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev" &&
