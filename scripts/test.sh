@@ -33,9 +33,11 @@ bash scripts/setup.sh test
 clone=no
 if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$PWD" ]; then clone=yes; fi
 # Runs a stage that needs a git clone, or says in one line that it is skipped.
+skipped=0
 needs_clone() {
   [ "$clone" = yes ] && return 0
   echo "== $1: skipped, it needs a git clone and $PWD is none"
+  skipped=$((skipped + 1))
   return 1
 }
 stage_start=$SECONDS
@@ -128,4 +130,9 @@ if ((${#debian13[@]})) && needs_clone "Debian 13 stages (${debian13[*]})"; then
   bash scripts/debian13.sh "${debian13[@]}"
   stage_done "Debian 13 chroot"
 fi
-echo "== Every stage passed in $((SECONDS / 60)) min $((SECONDS % 60)) s"
+took="$((SECONDS / 60)) min $((SECONDS % 60)) s"
+if ((skipped)); then
+  echo "== Every stage that ran passed in $took; $skipped skipped for want of a git clone"
+else
+  echo "== Every stage passed in $took"
+fi
