@@ -3,8 +3,9 @@
 # made by `mmdebstrap --variant=important trixie` in which `scripts/setup.sh test` installed every
 # package. A clean clone of HEAD (uncommitted changes to tracked files applied) lands in
 # /src/glimmerjig inside, and `scripts/test.sh STAGE...` runs there as root, with /proc, /sys,
-# /dev (/dev/pts with it), a /dev/shm and a /tmp of its own, and a network namespace of its own:
-# its X servers choose display numbers without meeting the host's.
+# /dev (/dev/pts with it), a /dev/shm and a /tmp of its own, and network and process namespaces of
+# its own: its X servers choose display numbers without meeting the host's, it has no network,
+# and whatever it leaves running ends with it.
 #
 # The chroot is kept as a tarball in $GLIMMERJIG_CHROOT_CACHE (default ~/.cache/glimmerjig-chroots)
 # and made anew when it is a day old or when scripts/setup.sh changes; a run never writes to it.
@@ -59,7 +60,7 @@ git diff --binary HEAD | "${as_root[@]}" git -C "$clone" apply --allow-empty
 # unmounting it leaves the system's /dev alone.
 propagation=unchanged
 if mountpoint -q /; then propagation=private; fi
-"${as_root[@]}" unshare --mount --net --propagation "$propagation" --fork sh -c '
+"${as_root[@]}" unshare --mount --net --pid --propagation "$propagation" --fork sh -c '
   root=$0
   ip link set lo up &&
     mount -t proc proc "$root/proc" && mount -t sysfs sysfs "$root/sys" &&
