@@ -3,7 +3,7 @@
 # Usage: setup.sh play|test
 #   play  what building and playing the game needs (play.sh)
 #   test  that and everything the tests, the fuzz targets and the package checks need
-#         (test.sh, package.sh)
+#         (test.sh, package.sh; git for the package checks' clones)
 set -euo pipefail
 
 PLAY_PACKAGES=(
@@ -22,7 +22,7 @@ TEST_PACKAGES=(
   weston sway grim wtype xwayland
   dbus at-spi2-core python3-pyatspi
   locales
-  dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
+  git dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
   mmdebstrap
 )
 

@@ -13,7 +13,6 @@ cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebI
 cmake --build "$dir" -j"$(nproc)" --target fuzz_seeds fuzz_replay "${targets[@]/#/fuzz_}"
 rm -rf "$dir/seeds"
 "$dir/tests/fuzz/fuzz_seeds" "$dir/seeds"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 for target in "${targets[@]}"; do
   mkdir -p "$dir/corpus/$target"
   echo "-- fuzz_$target for $seconds s"
