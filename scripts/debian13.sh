@@ -9,8 +9,6 @@
 #
 # The chroot is kept as a tarball in $GLIMMERJIG_CHROOT_CACHE (default ~/.cache/glimmerjig-chroots)
 # and made anew when it is a day old or when scripts/setup.sh changes; a run never writes to it.
-# It has the unprivileged account `tester` (uid 2001, home /home/tester) for tools that refuse
-# to run as root, e.g. `setpriv --reuid=tester --regid=tester --init-groups sway ...`.
 # Usage: debian13.sh --prepare     (make the cached chroot only)
 #        debian13.sh STAGE...      (see scripts/test.sh)
 # Runs mmdebstrap, unshare and chroot as root (sudo when not).
@@ -35,7 +33,6 @@ if [ ! -s "$tarball" ] || [ -n "$(find "$tarball" -mmin +1440)" ]; then
     --customize-hook='copy-in scripts/setup.sh /tmp/setup' \
     --chrooted-customize-hook='bash /tmp/setup/setup.sh test' \
     --customize-hook='rm -rf "$1/tmp/setup"' \
-    --chrooted-customize-hook='useradd --create-home --uid 2001 --user-group --shell /bin/bash tester' \
     trixie "$tarball.new" >"$cache/debian13-test.log" 2>&1; then
     tail -n 40 "$cache/debian13-test.log" >&2
     echo "debian13: mmdebstrap failed (log: $cache/debian13-test.log)" >&2
