@@ -67,7 +67,7 @@ private:
 // Three lines scrolled fully in stand exactly as the still view stacks them: spaced by their
 // cells, their deepest glyphs and their accents inside them, letters outside Windows-1252
 // measured as the characters they are. In large and medium text each cell's top row stays
-// clear over the language's accented capitals.
+// clear over the language's own accented capitals.
 TEST_P(PictureTextViewsTest, ScrollingAndStillViewsAgree)
 {
     const std::string_view capitals = AccentedCapitals(std::get<1>(GetParam()));
@@ -89,8 +89,16 @@ TEST_P(PictureTextViewsTest, ScrollingAndStillViewsAgree)
     key.fill(kMagenta);
     EXPECT_TRUE(Ink(inStill, key).isValid()) << "nothing drawn";
     if (Kind().font == TextFont::kLarge || Kind().font == TextFont::kMedium) {
+        // The fonts are fitted to the language's own letters: the top row is kept clear over
+        // them, not over every letter a font has (an acute on a Polish ź may stand there in
+        // German text, which never shows one).
+        const std::string own = "Agjy_ " + std::string(capitals) + std::string(1, static_cast<char>(Kind().marker));
+        auto ownStill = MakeControl(own + "|" + own + "|" + own, kPageSize, "NO TILE");
+        const QImage shown = Painted(ownStill.get()).copy(0, (H - block) / 2, kPageSize.width(), block);
+        QImage keyRow(shown.width(), 1, QImage::Format_RGB32);
+        keyRow.fill(kMagenta);
         for (int top = 0; top < block; top += Kind().cell)
-            EXPECT_FALSE(Ink(inStill.copy(0, top, inStill.width(), 1), key.copy(0, top, key.width(), 1)).isValid())
+            EXPECT_FALSE(Ink(shown.copy(0, top, shown.width(), 1), keyRow).isValid())
                 << "ink in the top row of the cell at " << top;
     }
 }
