@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "help/help_texts.h"
+#include "picture_text/markup.h"
 #include "pictures_helper.h"
 #include "widgets/dialog_units.h"
 #include "picture_control/picture_text.h"
@@ -142,4 +144,20 @@ inline int RowsScrolled(const QImage& before, const QImage& after, const QImage&
             return d;
     }
     return -1;
+}
+
+// The characters of every text the game shows in the language of the scope.
+inline std::set<char32_t> ShippedCharacters()
+{
+    std::string all = CreditsText(CatalogueText);
+    for (int i = 0; i < kHelpPageCount; ++i)
+        all += PageText(i, CatalogueText);
+    std::set<char32_t> characters;
+    for (const std::string& line : CutLines(all, '|')) {
+        const LineClass what = ClassifyLine(line);
+        if (what.kind != LineKind::kPicture)
+            for (const char32_t c : QString::fromUtf8(what.shown).toUcs4())
+                characters.insert(c);
+    }
+    return characters;
 }

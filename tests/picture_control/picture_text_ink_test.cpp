@@ -15,22 +15,6 @@
 
 namespace {
 
-// The characters of every text the game shows in the language of the scope.
-std::set<char32_t> ShippedCharacters()
-{
-    std::string all = CreditsText(CatalogueText);
-    for (int i = 0; i < kHelpPageCount; ++i)
-        all += PageText(i, CatalogueText);
-    std::set<char32_t> characters;
-    for (const std::string& line : CutLines(all, '|')) {
-        const LineClass what = ClassifyLine(line);
-        if (what.kind != LineKind::kPicture)
-            for (const char32_t c : QString::fromUtf8(what.shown).toUcs4())
-                characters.insert(c);
-    }
-    return characters;
-}
-
 // The rows of ink outside rows [clear, cell) of a line drawn as the control draws it at the
 // screen scale: in the rows its cell covers on the device, as far below the cell's top as the
 // kind's font asks.
