@@ -80,6 +80,15 @@ bool IsWholeScale(qreal scale)
     return std::abs(scale - std::round(scale)) < 1e-6;
 }
 
+QTransform PaintOnDevicePixels(QPainter& painter)
+{
+    // The device transform takes logical positions to device pixels; drawing through its
+    // inverse puts one unit on one device pixel.
+    const QTransform toDevice = painter.deviceTransform();
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    return toDevice;
+}
+
 void DrawArt(QPainter& painter, QPoint at, const QImage& art)
 {
     const qreal scale = PainterScale(painter);
@@ -87,12 +96,9 @@ void DrawArt(QPainter& painter, QPoint at, const QImage& art)
         painter.drawImage(QRect(at, art.size()), art);
         return;
     }
-    // The painter's device transform takes logical positions to device pixels; drawing
-    // through its inverse puts one image pixel on one device pixel.
-    const QTransform toDevice = painter.deviceTransform();
-    const DeviceArt scaled = ScaleArt(art, scale, toDevice.map(QPointF(at)));
     painter.save();
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    const QTransform toDevice = PaintOnDevicePixels(painter);
+    const DeviceArt scaled = ScaleArt(art, scale, toDevice.map(QPointF(at)));
     painter.drawImage(scaled.deviceTopLeft, scaled.pixels);
     painter.restore();
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QTransform>
 
 class QPainter;
 
@@ -26,6 +27,10 @@ DeviceArt ScaleArt(const QImage& art, qreal scale, QPointF origin);
 // exact blocks.
 qreal PainterScale(const QPainter& painter);
 bool IsWholeScale(qreal scale);
+
+// Makes the painter draw on device pixels, one unit a pixel, with no scale left; returns the
+// transform it had from its logical positions to the device, to place things with.
+QTransform PaintOnDevicePixels(QPainter& painter);
 
 // Draws art with its top-left at the painter's logical position at: at a whole scale as Qt
 // draws it, unsmoothed; at any other, through ScaleArt on the device's own pixel grid.

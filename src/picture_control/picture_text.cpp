@@ -268,10 +268,8 @@ void CPictureText::paintEvent(QPaintEvent* event)
     }
     // One frame pixel on one device pixel: drawn through the inverse of the painter's way to
     // the device, from the device pixel nearest the control's corner.
-    const QTransform toDevice = painter.deviceTransform();
-    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QPointF corner = PaintOnDevicePixels(painter).map(QPointF(0, 0));
     const QPoint origin(qRound(corner.x()), qRound(corner.y()));
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     for (const QRect& rect : region)
         DrawBands(painter, origin + rect.topLeft(), frame, rect.intersected(frame.rect()));
 }

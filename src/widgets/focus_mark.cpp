@@ -26,12 +26,10 @@ void DrawFocusMark(QPainter& painter, const QWidget& widget, const QRect& rect)
     // At a fractional scale a one-pixel dotted line would fall on one device row here and two
     // there: the mark is drawn on the device's own pixels instead, its edges where the
     // rectangle's edges fall, rounded.
-    const QTransform toDevice = painter.deviceTransform();
-    const QRectF device = toDevice.mapRect(QRectF(rect));
+    painter.save();
+    const QRectF device = PaintOnDevicePixels(painter).mapRect(QRectF(rect));
     option.rect = QRect(QPoint(qRound(device.left()), qRound(device.top())),
                         QPoint(qRound(device.right()) - 1, qRound(device.bottom()) - 1));
-    painter.save();
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
     painter.restore();
 }
