@@ -21,14 +21,24 @@ TEST_PACKAGES=(
   xfwm4 openbox
   weston sway grim wtype xwayland
   dbus at-spi2-core python3-pyatspi
+  pipewire pipewire-bin wireplumber pipewire-pulse pulseaudio pulseaudio-utils
   locales
   git dpkg-dev debhelper file lintian desktop-file-utils appstream diffoscope-minimal autopkgtest
   mmdebstrap
 )
 
+# GNOME's and Plasma's compositors, as Debian 13 players run them; the tests that start them
+# run where they are installed.
+NEWER_TEST_PACKAGES=(mutter kwin-wayland kwin-style-breeze)
+
 case "${1:-}" in
   play) wanted=("${PLAY_PACKAGES[@]}") ;;
-  test) wanted=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  test)
+    wanted=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
+    if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != bookworm ]; then
+      wanted+=("${NEWER_TEST_PACKAGES[@]}")
+    fi
+    ;;
   *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac
 
