@@ -6,6 +6,8 @@
 #include "board_view.h"
 #include "game_session.h"
 #include "poll.h"
+#include "process_stop.h"
+#include "tool_run.h"
 #include "window_manager.h"
 
 namespace {
@@ -77,6 +79,38 @@ TEST_P(WindowManagerTest, TextScrollsAgainAfterEveryRestore)
         EXPECT_TRUE(Scrolls(box, QStringLiteral("restored%1").arg(cycle))) << "the text stands still after a restore";
     }
 }
+
+// What every test here leans on: once the manager has started, a window that asks to be shown
+// shows at once, though nothing else happens on the display. The window is made before the
+// manager starts and asked to show the moment Start returns, start after start on one display.
+class WindowManagerStartTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(WindowManagerStartTest, AWindowShownAsTheManagerStartsShows)
+{
+    constexpr int kStarts = 10;
+    support::ToolOptions mayFindNone;  // exit code 1: no such window yet
+    mayFindNone.accepted = {0, 1};
+    for (int start = 1; start <= kStarts; ++start) {
+        SCOPED_TRACE(testing::Message() << "start " << start);
+        QProcess message;
+        message.start(QStringLiteral("xmessage"), {QStringLiteral("-title"), QStringLiteral("early"), QStringLiteral("early")});
+        QString window;
+        ASSERT_TRUE(support::PollUntil([&] {
+            window = support::RunTool(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^early$"}, mayFindNone)
+                         .output;
+            return !window.isEmpty();
+        }));
+        ASSERT_TRUE(support::RunTool(QStringLiteral("xdotool"), {"windowunmap", "--sync", window}).ok);
+        CWindowManager manager{QString::fromLatin1(GetParam())};
+        ASSERT_TRUE(manager.Start());
+        ASSERT_TRUE(support::RunTool(QStringLiteral("xdotool"), {"windowmap", window}).ok);
+        EXPECT_TRUE(support::PollUntil([&] { return Viewable(window); })) << "the window stays unmapped";
+        support::StopProcess(message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Managers, WindowManagerStartTest, testing::Values("xfwm4", "openbox"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 std::vector<SessionCase> Sessions()
 {

@@ -32,6 +32,7 @@ TEST(LaunchUrlTest, TargetsBecomeUrls)
         {"UTF-8 letters as their bytes", "mailTo: a@b?subject=Zażółć © €",
          "mailto:a@b?subject=Za%C5%BC%C3%B3%C5%82%C4%87%20%C2%A9%20%E2%82%AC"},
         {"bytes that are no UTF-8 as they are", "h.example/\x80\xFF", "https://h.example/%80%FF"},
+        {"escape after a letter of several bytes", "h.example/€%41", "https://h.example/%E2%82%AC%41"},
         {"leading dash", "-h.example", "https://-h.example"},
         {"leading dash after the mail scheme", "mailTo: -x@y", "mailto:-x@y"},
         {"leading blank", " h.example", "https://%20h.example"},

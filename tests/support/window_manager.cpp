@@ -9,6 +9,18 @@
 #include "test_folder.h"
 #include "tool_run.h"
 
+namespace {
+
+// Exit code 1: no such window, or no such property.
+support::ToolOptions MayFindNone()
+{
+    support::ToolOptions options;
+    options.accepted = {0, 1};
+    return options;
+}
+
+}  // namespace
+
 CWindowManager::~CWindowManager()
 {
     support::StopProcess(m_manager);
@@ -25,7 +37,36 @@ bool CWindowManager::Start()
     return m_manager.waitForStarted(5000) &&
            support::PollUntil([this] { return Managing() || m_manager.state() == QProcess::NotRunning; },
                               std::chrono::seconds(30)) &&
-           m_manager.state() == QProcess::Running;
+           m_manager.state() == QProcess::Running && ShowsWindows();
+}
+
+bool CWindowManager::ShowsWindows()
+{
+    // The root window is touched at every look, so that a manager holding the probe's request
+    // wakes to it.
+    static const QString kProbe = QStringLiteral("glimmerjig-manager-probe");
+    QProcess probe;
+    probe.setStandardOutputFile(QProcess::nullDevice());
+    probe.start(QStringLiteral("xmessage"), {QStringLiteral("-title"), kProbe, kProbe});
+    const bool shown =
+        probe.waitForStarted(5000) &&
+        support::PollUntil(
+            [&] {
+                support::RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-f"),
+                                                           QStringLiteral("GLIMMERJIG_TEST_WAKE"), QStringLiteral("8s"),
+                                                           QStringLiteral("-set"), QStringLiteral("GLIMMERJIG_TEST_WAKE"),
+                                                           QStringLiteral("1")});
+                const QString window = support::RunTool(QStringLiteral("xdotool"),
+                                                        {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                         QStringLiteral("--name"), QStringLiteral("^%1$").arg(kProbe)},
+                                                        MayFindNone())
+                                           .output;
+                // Mapped by the manager, which marks the windows it manages.
+                return !window.isEmpty() && !XProperty(window, "WM_STATE").isEmpty();
+            },
+            std::chrono::seconds(30));
+    support::StopProcess(probe);
+    return shown;
 }
 
 QStringList CWindowManager::Arguments() const
@@ -62,18 +103,6 @@ QString XProperty(const QString& window, const char* name)
         return {};
     return run.output.mid(run.output.indexOf(QRegularExpression(QStringLiteral("[=:]"))) + 1).trimmed();
 }
-
-namespace {
-
-// Exit code 1: no such window, or no such property.
-support::ToolOptions MayFindNone()
-{
-    support::ToolOptions options;
-    options.accepted = {0, 1};
-    return options;
-}
-
-}  // namespace
 
 QString WindowInfo(const QString& window)
 {

@@ -14,12 +14,18 @@ public:
     CWindowManager& operator=(const CWindowManager&) = delete;
 
     // Starts the bus and the window manager and waits until the manager has taken the screen
-    // (it names itself on the root window); false when it did not.
+    // and answers at once a window that asks to be shown; false when it did not.
     bool Start();
 
 private:
     QStringList Arguments() const;
+    // The manager names itself on the root window.
     bool Managing();
+    // A manager names itself before its event loop runs, and Openbox leaves a request to show
+    // a window that comes in between unanswered until some later event wakes it: the window
+    // stays unmapped. Whether a window of the harness's own, shown with the root window
+    // touched meanwhile, has shown; from then on the manager answers at once.
+    bool ShowsWindows();
 
     QString m_program;
     QProcess m_bus;

@@ -130,14 +130,20 @@ TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
 }
 
 // At a fractional scale the button scales its picture itself onto the device's pixels, from
-// wherever its corner falls between them; its focus mark stays one device pixel wide.
+// wherever its corner falls between them; its focus mark stays one device pixel wide, and its
+// edges lie on the device pixels nearest the edges of the logical rectangle 2 pixels inside the
+// button (a 24 x 24 button here).
 TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole)
 {
     struct Case {
         double scale;
         QPoint at;  // where the button stands in the image, in its logical pixels
+        QRect mark;  // the device pixels the mark's outline covers
     };
-    for (const Case c : {Case{1.25, {0, 0}}, Case{1.5, {1, 1}}, Case{1.75, {3, 1}}}) {
+    // 1.25 at 0: edges at 2.5 and 27.5; 1.5 at 1: 4.5 and 34.5; 1.75 at 3 and 1: 8.75 and
+    // 43.75 across, 5.25 and 40.25 down.
+    for (const Case c : {Case{1.25, {0, 0}, QRect(3, 3, 25, 25)}, Case{1.5, {1, 1}, QRect(5, 5, 30, 30)},
+                         Case{1.75, {3, 1}, QRect(9, 5, 35, 35)}}) {
         SCOPED_TRACE(testing::Message() << "scale " << c.scale << " at " << c.at.x() << "," << c.at.y());
         CCellButton* button = Make("UDFX");
         QImage plain(64, 64, QImage::Format_RGB32);
@@ -162,6 +168,7 @@ TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole
             for (int x = 0; x < marked.width(); ++x)
                 if (marked.pixel(x, y) != unmarked.pixel(x, y))
                     outline |= QRect(x, y, 1, 1);
+        EXPECT_EQ(outline, c.mark);
         ASSERT_GE(outline.width(), 3);
         const QRect inside = outline.adjusted(1, 1, -1, -1);
         for (int y = inside.top(); y <= inside.bottom(); ++y)
