@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "picture_control/picture_text.h"
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 
 namespace {
 
