@@ -258,7 +258,16 @@ std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)
 
 int CPictureText::TextWidth(std::string_view text, TextFont font)
 {
-    return QFontMetrics(PictureTextFont(font)).horizontalAdvance(QString::fromUtf8(text));
+    // Measured in the font the line is drawn in at this scale, in whole design pixels, with
+    // room on both sides for glyphs that overhang the advance, so the column the line is
+    // centred and clipped in holds all of its ink.
+    const double scale = m_grid.Scale();
+    const QFontMetrics metrics(PictureTextFont(font, scale));
+    const QString line = QString::fromUtf8(text);
+    const int advance = metrics.horizontalAdvance(line);
+    const QRect ink = metrics.boundingRect(line);
+    const int overhang = std::max({0, -ink.left(), ink.right() + 1 - advance});
+    return static_cast<int>(std::ceil((advance + 2 * overhang) / scale - 1e-9));
 }
 
 int CPictureText::TextHeight(std::string_view, TextFont font)

@@ -1,0 +1,54 @@
+// The control's bottom edge at every laptop scale: paused at any tick, a picture emerging shows
+// the device rows of the design rows revealed so far (less a row it covers only in part) and
+// nothing of itself below them, also where the device's last row stands partly under the
+// design's last row.
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "laptop_screens.h"
+#include "picture_text_helper.h"
+
+namespace {
+
+// The rows from the first to the last holding anything but the key colour; 0 when none does.
+int InkRows(const QImage& frame)
+{
+    int top = frame.height(), bottom = -1;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (frame.pixel(x, y) != kMagenta) {
+                top = std::min(top, y);
+                bottom = y;
+            }
+    return std::max(bottom - top + 1, 0);
+}
+
+TEST(PictureTextEdgeTest, PausedShowsOnlyTheRowsRevealed)
+{
+    // An opaque picture, 39 rows tall; a first line is fetched on the 15th tick.
+    constexpr int kTall = 39;
+    constexpr int kFetch = 15;
+    std::ostringstream wrong;
+    for (const double scale : kLaptopScales) {
+        // Heights whose device size is whole at no fractional scale, and one where it is.
+        for (const int height : {221, 223, 224}) {
+            auto control = MakeControl("BACKI1^", QSize(kPageSize.width(), height), "NO TILE");
+            control->setScreen(LaptopScreen(scale));
+            control->Start();
+            control->RunTicks(kFetch - 1);
+            control->SetRunning(false);
+            for (int revealed = 1; revealed <= kTall; ++revealed) {
+                control->RunTicks(1);
+                const int rows = InkRows(Painted(control.get()));
+                if (rows < revealed * scale - 1 || rows > std::ceil(revealed * scale))
+                    wrong << "at " << scale << ", " << height << " high: " << rows << " rows show for "
+                          << revealed << " revealed\n";
+            }
+        }
+    }
+    EXPECT_EQ(wrong.str(), "");
+}
+
+}  // namespace
