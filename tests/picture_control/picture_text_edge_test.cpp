@@ -1,7 +1,7 @@
-// The control's bottom edge at every laptop scale: paused at any tick, a picture emerging shows
-// the device rows of the design rows revealed so far (less a row it covers only in part) and
-// nothing of itself below them, also where the device's last row stands partly under the
-// design's last row.
+// A paused control at every laptop scale: at any tick a picture emerging shows the device rows
+// of the design rows revealed so far (less a row it covers only in part), and once it has
+// emerged it shows as tall as it is, leaving nothing of itself behind as it moves up: not
+// below the design's last row, nor in the device column its right edge covers in part.
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ int InkRows(const QImage& frame)
     return std::max(bottom - top + 1, 0);
 }
 
-TEST(PictureTextEdgeTest, PausedShowsOnlyTheRowsRevealed)
+TEST(PictureTextEdgeTest, PausedShowsThePictureAndNothingBehindIt)
 {
     // An opaque picture, 39 rows tall; a first line is fetched on the 15th tick.
     constexpr int kTall = 39;
@@ -39,10 +39,11 @@ TEST(PictureTextEdgeTest, PausedShowsOnlyTheRowsRevealed)
             control->Start();
             control->RunTicks(kFetch - 1);
             control->SetRunning(false);
-            for (int revealed = 1; revealed <= kTall; ++revealed) {
+            for (int ticks = 1; ticks <= kTall + 8; ++ticks) {
                 control->RunTicks(1);
+                const int revealed = std::min(ticks, kTall);
                 const int rows = InkRows(Painted(control.get()));
-                if (rows < revealed * scale - 1 || rows > std::ceil(revealed * scale))
+                if (rows < revealed * scale - 1 || rows > std::ceil(revealed * scale) + (ticks > kTall ? 1 : 0))
                     wrong << "at " << scale << ", " << height << " high: " << rows << " rows show for "
                           << revealed << " revealed\n";
             }
