@@ -43,7 +43,7 @@ TEST(PictureTextEdgeTest, PausedShowsThePictureAndNothingBehindIt)
                 control->RunTicks(1);
                 const int revealed = std::min(ticks, kTall);
                 const int rows = InkRows(Painted(control.get()));
-                if (rows < revealed * scale - 1 || rows > std::ceil(revealed * scale) + (ticks > kTall ? 1 : 0))
+                if (rows < revealed * scale - 1 || rows > std::ceil(revealed * scale))
                     wrong << "at " << scale << ", " << height << " high: " << rows << " rows show for "
                           << revealed << " revealed\n";
             }
