@@ -6,6 +6,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <utility>
 
 #include "laptop_screens.h"
 #include "picture_text_helper.h"
@@ -50,6 +51,25 @@ TEST(PictureTextEdgeTest, PausedShowsThePictureAndNothingBehindIt)
         }
     }
     EXPECT_EQ(wrong.str(), "");
+}
+
+// A stopped control's still view runs past its bottom edge; a tick given to it clears the
+// design's last row and the device row under it that the design covers only in part, which
+// would otherwise go on showing a row of the picture below the edge.
+TEST(PictureTextEdgeTest, TickToAStillViewClearsTheRowsUnderTheLastRow)
+{
+    // Heights whose last device row is partly under the design's last row and shown.
+    const std::pair<double, int> kCases[] = {{1.25, 223}, {1.5, 221}, {1.75, 221}};
+    for (const auto& [scale, height] : kCases) {
+        auto control = MakeControl("BACKI1^|BACKI1^|BACKI1^|BACKI1^|BACKI1^|BACKI1^|BACKI1^",
+                                   QSize(kPageSize.width(), height), "NO TILE");
+        control->setScreen(LaptopScreen(scale));
+        const QImage still = Painted(control.get());
+        const auto lastRow = [](const QImage& frame) { return frame.copy(0, frame.height() - 1, frame.width(), 1); };
+        ASSERT_GT(InkRows(lastRow(still)), 0) << scale << ": the still view shows nothing at its bottom edge";
+        control->RunTicks(1);
+        EXPECT_EQ(InkRows(lastRow(Painted(control.get()))), 0) << scale;
+    }
 }
 
 }  // namespace
