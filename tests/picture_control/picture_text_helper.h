@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QImage>
-#include <QScreen>
 #include <algorithm>
 #include <climits>
 #include <cmath>
