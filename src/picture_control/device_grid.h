@@ -26,6 +26,9 @@ public:
     }
 
     int X(int x) const { return Floor(x * m_scale); }
+    // The end of the device columns left of design column x, one it covers only in part
+    // included: where the right edge of art placed between pixels stands.
+    int XCovered(int x) const { return Ceil(x * m_scale); }
     int Y(int y) const { return Floor((y + m_ticks) * m_scale) - Floor(m_ticks * m_scale); }
     // The exact device position of design point (x, y), for art placed between pixels.
     QPointF Exact(int x, int y) const { return {x * m_scale, (y + m_ticks) * m_scale - Floor(m_ticks * m_scale)}; }

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimerEvent>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -111,69 +110,6 @@ void CPictureText::Stop()
 void CPictureText::ClearText()
 {
     m_engine.ClearText();
-}
-
-void CPictureText::SyncClock()
-{
-    // A minimised window keeps its widgets visible in Qt's sense; they only get hide events.
-    if (!m_engine.IsRunning() || !isVisible() || window()->isMinimized()) {
-        m_frameTimer.stop();
-        return;
-    }
-    if (m_frameTimer.isActive())
-        return;
-    // The smallest whole number of ticks that spans a display frame, so that every wake has
-    // the same number of ticks to run.
-    const unsigned interval = m_engine.TickInterval();
-    const unsigned ticksPerWake = (kFramePeriodMs + interval - 1) / interval;
-    const unsigned wake = std::min<unsigned>(interval * ticksPerWake, INT_MAX);
-    m_clock.start();
-    m_nTicksRun = 0;
-    m_frameTimer.start(static_cast<int>(wake), Qt::PreciseTimer, this);
-}
-
-void CPictureText::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != m_frameTimer.timerId()) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    const qint64 due = m_clock.elapsed() / m_engine.TickInterval() - m_nTicksRun;
-    if (due <= 0)
-        return;
-    m_nTicksRun += due;
-    RunTicks(static_cast<int>(std::min<qint64>(due, INT_MAX)));
-}
-
-void CPictureText::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    WatchWindow();
-    SyncClock();
-}
-
-void CPictureText::WatchWindow()
-{
-    QWidget* top = window();
-    if (top == this || top == m_watched)
-        return;
-    if (m_watched)
-        m_watched->removeEventFilter(this);
-    m_watched = top;
-    top->installEventFilter(this);
-}
-
-bool CPictureText::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_watched && event->type() == QEvent::WindowStateChange)
-        SyncClock();
-    return QWidget::eventFilter(watched, event);
-}
-
-void CPictureText::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    m_frameTimer.stop();
 }
 
 void CPictureText::RunTicks(int count)
@@ -322,7 +258,16 @@ std::optional<PictureSize> CPictureText::PictureSizeOf(std::string_view name)
 
 int CPictureText::TextWidth(std::string_view text, TextFont font)
 {
-    return QFontMetrics(PictureTextFont(font)).horizontalAdvance(QString::fromUtf8(text));
+    // Measured in the font the line is drawn in at this scale, in whole design pixels, with
+    // room on both sides for glyphs that overhang the advance, so the column the line is
+    // centred and clipped in holds all of its ink.
+    const double scale = m_grid.Scale();
+    const QFontMetrics metrics(PictureTextFont(font, scale));
+    const QString line = QString::fromUtf8(text);
+    const int advance = metrics.horizontalAdvance(line);
+    const QRect ink = metrics.boundingRect(line);
+    const int overhang = std::max({0, -ink.left(), ink.right() + 1 - advance});
+    return static_cast<int>(std::ceil((advance + 2 * overhang) / scale - 1e-9));
 }
 
 int CPictureText::TextHeight(std::string_view, TextFont font)

@@ -20,7 +20,7 @@
 #include "picture_control/qrgb.h"
 #include "picture_control/picture_text_fonts.h"
 #include "picture_control/line_strip.h"
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 #include "picture_control/tiled_frame.h"
 
 class QPainter;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "picture_control/picture_text.h"
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 
 namespace {
 
@@ -77,7 +77,9 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
     const auto device = [this](const PixelRect& rect) {
         return m_grid.Rect(rect.left, rect.top, rect.Width(), rect.Height());
     };
-    const QRect column = device(draw.column);
+    // The column takes the device column its right edge covers in part: a picture's last
+    // column of pixels stands there, and scrolls with the rest.
+    const QRect column = device(draw.column).adjusted(0, 0, m_grid.XCovered(draw.column.right) - m_grid.X(draw.column.right), 0);
     const bool widened = column != m_rcArea;
     m_rcArea = column;
     QImage* canvas = Canvas();
@@ -93,7 +95,7 @@ bool CPictureText::ApplyTick(const TickDraw& draw)
         // The rows' ink is known for this column unless it has just changed.
         const bool known = !unknown && !widened && draw.scroll == draw.column;
         moved = std::min(m_grid.Scroll(), H);
-        ScrollColumnUp(*canvas, QRect(QPoint(m_grid.X(draw.scroll.left), 0), QPoint(m_grid.X(draw.scroll.right) - 1, H - 1)),
+        ScrollColumnUp(*canvas, QRect(QPoint(m_grid.X(draw.scroll.left), 0), QPoint(m_grid.XCovered(draw.scroll.right) - 1, H - 1)),
                        moved, known ? &m_inkRows : nullptr);
         std::copy(m_inkRows.begin() + moved, m_inkRows.end(), m_inkRows.begin());
     }

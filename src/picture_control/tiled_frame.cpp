@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "assets/device_art.h"
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 
 void CTiledFrame::SetTile(const QImage& tile)
 {

@@ -55,7 +55,7 @@ public:
     // The size of the named picture (names match without regard to case); none when it
     // cannot be loaded.
     virtual std::optional<PictureSize> PictureSizeOf(std::string_view name) = 0;
-    // The advance width and the line height of text (UTF-8) in font.
+    // The width text (UTF-8) in font needs to show whole where it is drawn, and its line height.
     virtual int TextWidth(std::string_view text, TextFont font) = 0;
     virtual int TextHeight(std::string_view text, TextFont font) = 0;
 };

@@ -26,8 +26,9 @@ const COLORREF kKeys[] = {Rgb(255, 0, 255), Rgb(255, 255, 255), Rgb(0, 0, 255), 
 const COLORREF kInks[] = {Rgb(0, 0, 100), Rgb(255, 0, 0), Rgb(0, 0, 255), Rgb(255, 0, 255), Rgb(255, 255, 255)};
 const QSize kSizes[] = {kPageSize, kAboutSize, QSize(60, 40), QSize(500, 30), QSize(24, 230)};
 
-// Room for the largest size, the control standing off the window's corner.
-const QPoint kAt(10, 10);
+// Room for the largest size, the control standing off the window's corner on a whole device
+// pixel at every laptop scale.
+const QPoint kAt(8, 8);
 const QSize kWindowSize(520, 260);
 
 template <typename T, std::size_t N>
@@ -113,8 +114,9 @@ bool CControlWalk::Step(const std::uint8_t*& at, const std::uint8_t* end)
 
 bool CControlWalk::ScreenMatches()
 {
+    // The screen's pixels that the control covers whole, from its corner on.
     const QImage shown = Shown(*m_control);
-    const QImage whole = Painted(&m_twin);
+    const QImage whole = Painted(&m_twin).copy(QRect(QPoint(0, 0), shown.size()));
     if (shown == whole)
         return true;
     std::ostringstream difference;

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
-#include <QScreen>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <string>
@@ -41,12 +42,20 @@ inline void Ticks(CPictureText& control, int count)
 }
 
 // What the screen shows of a part of a window: its backing store, which keeps what earlier
-// paints drew wherever a repaint did not reach.
+// paints drew wherever a repaint did not reach, in the device's pixels (a grab of the window
+// would give the part at its size in device-independent pixels): the pixels the part covers
+// whole. A device pixel the part shares with its neighbour is left out.
 inline QImage OnScreen(QWidget& window, const QRect& part)
 {
-    return window.screen()->grabWindow(window.winId(), part.x(), part.y(), part.width(), part.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    const auto* store = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    if (store == nullptr)
+        return {};
+    const double scale = store->devicePixelRatio();
+    const auto first = [scale](int at) { return static_cast<int>(std::ceil(at * scale - 1e-9)); };
+    const auto end = [scale](int at) { return static_cast<int>(std::floor(at * scale + 1e-9)); };
+    const QRect device(QPoint(first(part.left()), first(part.top())),
+                       QPoint(end(part.left() + part.width()) - 1, end(part.top() + part.height()) - 1));
+    return store->copy(device).convertToFormat(QImage::Format_RGB32);
 }
 
 // A control in a shown window as the screen shows it once the paints asked for are done.

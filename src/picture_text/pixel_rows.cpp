@@ -1,4 +1,4 @@
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 
 #include <cstdint>
 #include <cstring>
@@ -6,9 +6,8 @@
 namespace {
 
 using Pixels4 = std::uint32_t __attribute__((vector_size(16)));
-static_assert(sizeof(QRgb) == sizeof(std::uint32_t));
 
-Pixels4 Load(const QRgb* pixels)
+Pixels4 Load(const Pixel* pixels)
 {
     Pixels4 four;
     std::memcpy(&four, pixels, sizeof four);
@@ -17,7 +16,7 @@ Pixels4 Load(const QRgb* pixels)
 
 }  // namespace
 
-void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb key)
+void ComposeRow(const Pixel* canvas, const Pixel* tile, Pixel* to, int count, Pixel key)
 {
     const Pixels4 keys = Pixels4{} + key;
     int x = 0;
@@ -31,7 +30,7 @@ void ComposeRow(const QRgb* canvas, const QRgb* tile, QRgb* to, int count, QRgb 
         to[x] = canvas[x] != key ? canvas[x] : tile[x];
 }
 
-PixelSpan SpanOtherThan(const QRgb* row, int count, QRgb key)
+PixelSpan SpanOtherThan(const Pixel* row, int count, Pixel key)
 {
     // Two pixels a word: a word of the key colour alone XORs to zero.
     const std::uint64_t keys = (std::uint64_t{key} << 32) | key;

@@ -1,7 +1,7 @@
 // The row loops that compose and measure ink four pixels a step: every length around the step
 // and every place the ink or the key colour can stand, against what each pixel alone says.
 
-#include "picture_control/pixel_rows.h"
+#include "picture_text/pixel_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,18 +9,18 @@
 
 namespace {
 
-constexpr QRgb kKey = 0xff00ff00;
-constexpr QRgb kInk = 0xff000080;
+constexpr Pixel kKey = 0xff00ff00;
+constexpr Pixel kInk = 0xff000080;
 
 TEST(PixelRows, SpanReachesFromTheFirstToTheLastInkedPixel)
 {
     for (int count = 0; count <= 13; ++count) {
-        const std::vector<QRgb> blank(static_cast<std::size_t>(count), kKey);
+        const std::vector<Pixel> blank(static_cast<std::size_t>(count), kKey);
         const PixelSpan none = SpanOtherThan(blank.data(), count, kKey);
         EXPECT_EQ(none.left, none.right) << count;
         for (int first = 0; first < count; ++first) {
             for (int last = first; last < count; ++last) {
-                std::vector<QRgb> row = blank;
+                std::vector<Pixel> row = blank;
                 row[static_cast<std::size_t>(first)] = kInk;
                 row[static_cast<std::size_t>(last)] = kInk ^ 1;
                 const PixelSpan span = SpanOtherThan(row.data(), count, kKey);
@@ -35,10 +35,10 @@ TEST(PixelRows, ComposeShowsTheTileWhereverTheCanvasHasTheKeyColour)
 {
     for (int count = 0; count <= 13; ++count) {
         for (unsigned pattern = 0; pattern < 8; ++pattern) {
-            std::vector<QRgb> canvas, tile, to(static_cast<std::size_t>(count) + 1, 0);
+            std::vector<Pixel> canvas, tile, to(static_cast<std::size_t>(count) + 1, 0);
             for (int x = 0; x < count; ++x) {
-                canvas.push_back((pattern >> (x % 3)) & 1 ? kInk + static_cast<QRgb>(x) : kKey);
-                tile.push_back(0xff400000u + static_cast<QRgb>(x));
+                canvas.push_back((pattern >> (x % 3)) & 1 ? kInk + static_cast<Pixel>(x) : kKey);
+                tile.push_back(0xff400000u + static_cast<Pixel>(x));
             }
             ComposeRow(canvas.data(), tile.data(), to.data(), count, kKey);
             for (int x = 0; x < count; ++x) {
