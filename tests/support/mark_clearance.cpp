@@ -4,7 +4,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,18 +19,18 @@ int Baseline(const QFont& font)
     return kMargin + QFontMetrics(font).ascent();
 }
 
-// On a whole-pixel baseline, as a widget lays its text out.
-QImage Drawn(const QString& text, const QFont& font, qreal scale)
+// On a whole-pixel baseline, as a widget lays its text out, on an image as wide as `room` needs.
+QImage Drawn(const QString& text, const QFont& font, qreal scale, const QString& room, qreal indent = 0)
 {
     const QFontMetricsF metrics(font);
-    const QSizeF size(metrics.horizontalAdvance(text) + 2 * kMargin, metrics.height() + 2 * kMargin);
+    const QSizeF size(metrics.horizontalAdvance(room) + 2 * kMargin, metrics.height() + 2 * kMargin);
     QImage image((size * scale).toSize() + QSize(1, 1), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(kMargin, Baseline(font)), text);
+    painter.drawText(QPointF(kMargin + indent, Baseline(font)), text);
     return image;
 }
 
@@ -48,14 +50,35 @@ QChar BaseOf(const QString& decomposition)
     return base;
 }
 
+// Whether a row with no ink parts the mark over the capital text[i] from the top of its letter,
+// the letter drawn alone where it stands in the text.
+bool RowBetween(const QString& text, qsizetype i, const QFont& font, qreal scale)
+{
+    const QString letter(text.at(i));
+    const QString bare(BaseOf(text.at(i).decomposition()));
+    const qreal left = QFontMetricsF(font).horizontalAdvance(text.left(i));
+    const QImage marked = Drawn(letter, font, scale, text, left);
+    const QImage plain = Drawn(bare, font, scale, text, left);
+    const int baseline = static_cast<int>(Baseline(font) * scale);
+    int markBottom = -1, letterTop = baseline;
+    for (int y = 0; y < baseline; ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            if (Darkness(plain, x, y) >= kInk)
+                letterTop = std::min(letterTop, y);
+            else if (Darkness(marked, x, y) >= kInk)
+                markBottom = y;
+        }
+    return letterTop - markBottom >= 2;
+}
+
 // The faults of the mark over text[i] against the same text with the bare letter there.
 std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal scale)
 {
     const QString decomposition = text.at(i).decomposition();
     QString bare = text;
     bare[i] = BaseOf(decomposition);
-    const QImage marked = Drawn(text, font, scale);
-    const QImage plain = Drawn(bare, font, scale);
+    const QImage marked = Drawn(text, font, scale, text);
+    const QImage plain = Drawn(bare, font, scale, text);
     const QFontMetricsF metrics(font);
     const qreal left = kMargin + metrics.horizontalAdvance(text.left(i));
     const int from = std::max(0, static_cast<int>(std::floor(left * scale)) - 1);
@@ -101,6 +124,8 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
                               "\" at scale " + QString::number(scale).toStdString() + ": ";
     if (!drawn)
         return where + "no mark drawn\n";
+    if (text.at(i).isUpper() && !RowBetween(text, i, font, scale))
+        return where + "no clear row between the mark and its letter\n";
     if (alone == 0)
         return where + "the mark touches its letter\n";
     if (decomposition.at(1) == QChar(0x0308) && alone < 2)
@@ -108,7 +133,65 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
     return {};
 }
 
+// The columns [first, last] of the ink that text[i] adds to the text before it; first > last
+// when it adds none (a space).
+std::pair<int, int> ColumnsOf(const QString& text, qsizetype i, const QFont& font, qreal scale)
+{
+    const QImage before = Drawn(text.left(i), font, scale, text);
+    const QImage with = Drawn(text.left(i + 1), font, scale, text);
+    int first = with.width(), last = -1;
+    for (int x = 0; x < with.width(); ++x)
+        for (int y = 0; y < with.height(); ++y)
+            if (Darkness(with, x, y) >= kInk && Darkness(before, x, y) < kInk) {
+                first = std::min(first, x);
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
 }  // namespace
+
+std::string SpacingFaults(const QString& text, const QFont& font, qreal scale)
+{
+    struct Inked {
+        qsizetype index;
+        int first, last;
+        bool spaceBefore;
+    };
+    std::vector<Inked> letters;
+    bool space = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isSpace()) {
+            space = true;
+            continue;
+        }
+        const auto [first, last] = ColumnsOf(text, i, font, scale);
+        if (first <= last) {
+            letters.push_back({i, first, last, space});
+            space = false;
+        }
+    }
+    // Punctuation stands close to its word: only a space between two letters or digits sets
+    // the gap between words.
+    const auto word = [&text](qsizetype i) { return text.at(i).isLetterOrNumber(); };
+    int wordGap = -1;
+    for (std::size_t k = 1; k < letters.size(); ++k)
+        if (letters[k].spaceBefore && word(letters[k].index) && word(letters[k - 1].index)) {
+            const int gap = letters[k].first - letters[k - 1].last - 1;
+            wordGap = wordGap < 0 ? gap : std::min(wordGap, gap);
+        }
+    std::string faults;
+    for (std::size_t k = 1; k < letters.size() && wordGap >= 0; ++k) {
+        const int gap = letters[k].first - letters[k - 1].last - 1;
+        if (!letters[k].spaceBefore && gap >= wordGap)
+            faults += "\"" + text.mid(letters[k - 1].index, letters[k].index - letters[k - 1].index + 1).toStdString() +
+                      "\" in \"" + text.toStdString() + "\" at scale " + QString::number(scale).toStdString() +
+                      ": a gap of " + std::to_string(gap) + " columns inside a word, " + std::to_string(wordGap) +
+                      " between words\n";
+    }
+    return faults;
+}
 
 std::string MarkFaults(const QString& text, const QFont& font, qreal scale)
 {
