@@ -152,7 +152,7 @@ void CGameDlg::OfferWindowMenu(const QPoint& globalPos)
         m_windowMenu->addAction(tr("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(tr("&Close"), this, &CGameDlg::reject);
         m_windowMenu->addSeparator();
-        m_windowMenu->addAction(tr("&About Game   G l i m m e r j i g..."), this,
+        m_windowMenu->addAction(tr("&About Game   G l i m m e r j i g…"), this,
                                 [this] { Run([this] { m_boxCommands.OnAbout(); }); });
     }
     m_windowMenu->popup(globalPos);

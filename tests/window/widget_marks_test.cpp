@@ -78,7 +78,8 @@ TEST_P(WidgetMarksTest, EveryMarkStandsClearOfItsLetterAtEveryScale)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WidgetMarksTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
+                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish,
+                                         Language::kRussian),
                          [](const auto& info) { return std::string(LanguageCode(info.param)); });
 
 }  // namespace
