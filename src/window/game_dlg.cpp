@@ -148,7 +148,11 @@ void CGameDlg::OfferWindowMenu(const QPoint& globalPos)
         // What the window manager's own menu offers elsewhere. It does not block: its items
         // run as commands.
         m_windowMenu = new QMenu(this);
-        m_windowMenu->setFont(SelfSizedFont());
+        // Hinted to the pixel grid, the grave of a French "À" ends a row above its capital; with
+        // the desktop's slight hinting a third-covered pixel joins them on the grey face.
+        QFont font = SelfSizedFont();
+        font.setHintingPreference(QFont::PreferFullHinting);
+        m_windowMenu->setFont(font);
         m_windowMenu->addAction(tr("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(tr("&Close"), this, &CGameDlg::reject);
         m_windowMenu->addSeparator();

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kInk = 128;      // darkness of a pixel at least half covered
 constexpr int kMargin = 4;     // logical pixels round the text
 
 int Baseline(const QFont& font)
@@ -52,7 +51,7 @@ QChar BaseOf(const QString& decomposition)
 
 // Whether a row with no ink parts the mark over the capital text[i] from the top of its letter,
 // the letter drawn alone where it stands in the text.
-bool RowBetween(const QString& text, qsizetype i, const QFont& font, qreal scale)
+bool RowBetween(const QString& text, qsizetype i, const QFont& font, qreal scale, int ink)
 {
     const QString letter(text.at(i));
     const QString bare(BaseOf(text.at(i).decomposition()));
@@ -63,16 +62,16 @@ bool RowBetween(const QString& text, qsizetype i, const QFont& font, qreal scale
     int markBottom = -1, letterTop = baseline;
     for (int y = 0; y < baseline; ++y)
         for (int x = 0; x < marked.width(); ++x) {
-            if (Darkness(plain, x, y) >= kInk)
+            if (Darkness(plain, x, y) >= ink)
                 letterTop = std::min(letterTop, y);
-            else if (Darkness(marked, x, y) >= kInk)
+            else if (Darkness(marked, x, y) >= ink)
                 markBottom = y;
         }
     return letterTop - markBottom >= 2;
 }
 
 // The faults of the mark over text[i] against the same text with the bare letter there.
-std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal scale)
+std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal scale, int ink)
 {
     const QString decomposition = text.at(i).decomposition();
     QString bare = text;
@@ -95,7 +94,7 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
     bool drawn = false;
     for (int y = 0; y < marked.height(); ++y)
         for (int x = from; x <= to; ++x) {
-            if (Darkness(marked, x, y) < kInk || at(x, y) >= 0)
+            if (Darkness(marked, x, y) < ink || at(x, y) >= 0)
                 continue;
             bool bare = false, added = false;
             std::vector<QPoint> open{{x, y}};
@@ -103,14 +102,14 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
             while (!open.empty()) {
                 const QPoint p = open.back();
                 open.pop_back();
-                const bool ofLetter = Darkness(plain, p.x(), p.y()) >= kInk;
+                const bool ofLetter = Darkness(plain, p.x(), p.y()) >= ink;
                 bare = bare || ofLetter;
                 added = added || (!ofLetter && p.y() < baseline);
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx) {
                         const int nx = p.x() + dx, ny = p.y() + dy;
                         if (nx >= from && nx <= to && ny >= 0 && ny < marked.height() &&
-                            Darkness(marked, nx, ny) >= kInk && at(nx, ny) < 0) {
+                            Darkness(marked, nx, ny) >= ink && at(nx, ny) < 0) {
                             at(nx, ny) = pieces;
                             open.push_back({nx, ny});
                         }
@@ -124,7 +123,7 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
                               "\" at scale " + QString::number(scale).toStdString() + ": ";
     if (!drawn)
         return where + "no mark drawn\n";
-    if (text.at(i).isUpper() && !RowBetween(text, i, font, scale))
+    if (text.at(i).isUpper() && !RowBetween(text, i, font, scale, ink))
         return where + "no clear row between the mark and its letter\n";
     if (alone == 0)
         return where + "the mark touches its letter\n";
@@ -137,12 +136,13 @@ std::string FaultsAt(const QString& text, qsizetype i, const QFont& font, qreal 
 // when it adds none (a space).
 std::pair<int, int> ColumnsOf(const QString& text, qsizetype i, const QFont& font, qreal scale)
 {
+    constexpr int ink = kHalfCovered;
     const QImage before = Drawn(text.left(i), font, scale, text);
     const QImage with = Drawn(text.left(i + 1), font, scale, text);
     int first = with.width(), last = -1;
     for (int x = 0; x < with.width(); ++x)
         for (int y = 0; y < with.height(); ++y)
-            if (Darkness(with, x, y) >= kInk && Darkness(before, x, y) < kInk) {
+            if (Darkness(with, x, y) >= ink && Darkness(before, x, y) < ink) {
                 first = std::min(first, x);
                 last = x;
                 break;
@@ -193,14 +193,14 @@ std::string SpacingFaults(const QString& text, const QFont& font, qreal scale)
     return faults;
 }
 
-std::string MarkFaults(const QString& text, const QFont& font, qreal scale)
+std::string MarkFaults(const QString& text, const QFont& font, qreal scale, int ink)
 {
     std::string faults;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QString decomposition = text.at(i).decomposition();
         if (text.at(i).decompositionTag() == QChar::Canonical && decomposition.size() == 2 &&
             decomposition.at(1).combiningClass() == 230)
-            faults += FaultsAt(text, i, font, scale);
+            faults += FaultsAt(text, i, font, scale, ink);
     }
     return faults;
 }
