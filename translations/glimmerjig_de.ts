@@ -150,8 +150,8 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <source>&amp;About Game   G l i m m e r j i g...</source>
-        <translation>Ü&amp;ber das Spiel   G l i m m e r j i g...</translation>
+        <source>&amp;About Game   G l i m m e r j i g…</source>
+        <translation>Ü&amp;ber das Spiel   G l i m m e r j i g…</translation>
     </message>
 </context>
 <context>
@@ -173,7 +173,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game: take smileys in turn; whoever takes the last one loses.</source>
-        <translation>Ein Knobelspiel: Nehmt abwechselnd Smileys; wer das letzte nimmt, verliert.</translation>
+        <translation>Ein Denkspiel: Abwechselnd werden Smileys genommen; wer das letzte nimmt, verliert.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -188,16 +188,24 @@
         <translation>Mehr dazu unter „%1“.</translation>
     </message>
     <message>
-        <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nach „%1“ fehlt ein Wert.</translation>
+        <source>missing value after &apos;%1&apos;.</source>
+        <translation>nach „%1“ fehlt ein Wert.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
-        <translation>Die Optionen von Qt selbst (-platform, -display, -style, ...) werden ebenfalls angenommen.</translation>
+        <source>Qt&apos;s own options (-platform, -display, -style, …) are also taken.</source>
+        <translation>Außerdem gelten die Qt-eigenen Optionen (-platform, -display, -style …).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value.</source>
+        <translation>die Option „%1“ nimmt keinen Wert an.</translation>
     </message>
 </context>
 <context>
@@ -301,7 +309,7 @@
     <message>
         <source>this button again before starting the game</source>
         <extracomment>Ends the sentence of the line above; the page ends with the Back button&apos;s picture.</extracomment>
-        <translation>drücke den Knopf wieder vor Spielbeginn</translation>
+        <translation>Drücke den Knopf vor Spielbeginn noch einmal</translation>
     </message>
 </context>
 <context>
@@ -357,7 +365,7 @@
     <message>
         <source>How to START?</source>
         <extracomment>Heading under the picture of a smiley.</extracomment>
-        <translation>Wie geht&apos;s LOS?</translation>
+        <translation>Wie geht’s LOS?</translation>
     </message>
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>

@@ -150,8 +150,8 @@
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <source>&amp;About Game   G l i m m e r j i g...</source>
-        <translation>&amp;Acerca del juego   G l i m m e r j i g...</translation>
+        <source>&amp;About Game   G l i m m e r j i g…</source>
+        <translation>&amp;Acerca del juego   G l i m m e r j i g…</translation>
     </message>
 </context>
 <context>
@@ -188,16 +188,24 @@
         <translation>Prueba «%1».</translation>
     </message>
     <message>
-        <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta un valor tras «%1».</translation>
+        <source>missing value after &apos;%1&apos;.</source>
+        <translation>falta un valor tras «%1».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argumento inesperado «%1».</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
-        <translation>También se aceptan las opciones propias de Qt (-platform, -display, -style, ...).</translation>
+        <source>Qt&apos;s own options (-platform, -display, -style, …) are also taken.</source>
+        <translation>También se aceptan las opciones propias de Qt (-platform, -display, -style…).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value.</source>
+        <translation>la opción «%1» no admite ningún valor.</translation>
     </message>
 </context>
 <context>
@@ -266,7 +274,7 @@
     <message>
         <source>To cancel the last move - press this button:</source>
         <extracomment>Under the picture of the Back button; another picture of it follows.</extracomment>
-        <translation>Para deshacer la última jugada, pulsa aquí:</translation>
+        <translation>Para deshacer la última jugada, pulsa este botón:</translation>
     </message>
     <message>
         <source>You can cancel as many moves as you want</source>

@@ -150,8 +150,8 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>&amp;About Game   G l i m m e r j i g...</source>
-        <translation>À &amp;propos du jeu   G l i m m e r j i g...</translation>
+        <source>&amp;About Game   G l i m m e r j i g…</source>
+        <translation>À &amp;propos du jeu   G l i m m e r j i g…</translation>
     </message>
 </context>
 <context>
@@ -188,16 +188,24 @@
         <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+        <source>missing value after &apos;%1&apos;.</source>
+        <translation>valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
-        <translation>Les options propres à Qt (-platform, -display, -style, ...) sont aussi acceptées.</translation>
+        <source>Qt&apos;s own options (-platform, -display, -style, …) are also taken.</source>
+        <translation>Les options propres à Qt (-platform, -display, -style…) sont aussi acceptées.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value.</source>
+        <translation>l’option «&#xa0;%1&#xa0;» ne prend pas de valeur.</translation>
     </message>
 </context>
 <context>
@@ -266,7 +274,7 @@
     <message>
         <source>To cancel the last move - press this button:</source>
         <extracomment>Under the picture of the Back button; another picture of it follows.</extracomment>
-        <translation>Pour annuler le dernier coup, appuyez ici&#xa0;:</translation>
+        <translation>Pour annuler un coup, appuyez sur ce bouton&#xa0;:</translation>
     </message>
     <message>
         <source>You can cancel as many moves as you want</source>
@@ -286,7 +294,7 @@
     <message>
         <source>then you disable the Computer and</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>vous désactivez l&apos;ordinateur</translation>
+        <translation>vous désactivez l’ordinateur</translation>
     </message>
     <message>
         <source>activating two players mode</source>
@@ -324,7 +332,7 @@
     <message>
         <source>Demo will stop in 1-2 seconds</source>
         <extracomment>Ends the page&apos;s text.</extracomment>
-        <translation>La démo s&apos;arrête au bout d&apos;une ou deux secondes</translation>
+        <translation>La démo s’arrête au bout d’une ou deux secondes</translation>
     </message>
 </context>
 <context>
@@ -342,7 +350,7 @@
     <message>
         <source>It is very simple:</source>
         <extracomment>The answer begins: the line under the first heading.</extracomment>
-        <translation>C&apos;est très simple&#xa0;:</translation>
+        <translation>C’est très simple&#xa0;:</translation>
     </message>
     <message>
         <source>to win the game, you SHOULD NOT click</source>
@@ -362,7 +370,7 @@
     <message>
         <source>F i r s t - select the level of difficulty by clicking</source>
         <extracomment>The first step; the spaced letters are the word &quot;first&quot;; goes on in the next line.</extracomment>
-        <translation>A v a n t   t o u t, choisissez la difficulté</translation>
+        <translation>A v a n t   t o u t, choisissez le niveau</translation>
     </message>
     <message>
         <source>on the numbers I, II or III   (I is the easiest):</source>
@@ -402,7 +410,7 @@
     <message>
         <source>in a column - only the top Smile will disappear:</source>
         <extracomment>Ends the first case; a picture of three columns follows.</extracomment>
-        <translation>d&apos;une colonne, seul ce smiley disparaît&#xa0;:</translation>
+        <translation>d’une colonne, seul ce smiley disparaît&#xa0;:</translation>
     </message>
     <message>
         <source>When you click on a Smile in the middle</source>
@@ -412,7 +420,7 @@
     <message>
         <source>of a column - all the Smiles above it</source>
         <extracomment>Goes on from the line above.</extracomment>
-        <translation>d&apos;une colonne, tous les smileys au-dessus</translation>
+        <translation>d’une colonne, tous les smileys au-dessus</translation>
     </message>
     <message>
         <source>will also disappear:</source>
@@ -427,12 +435,12 @@
     <message>
         <source>column - all that column of Smiles will disappear:</source>
         <extracomment>Ends the third case; a picture of one column follows.</extracomment>
-        <translation>d&apos;une colonne, toute la colonne disparaît&#xa0;:</translation>
+        <translation>d’une colonne, toute la colonne disparaît&#xa0;:</translation>
     </message>
     <message>
         <source>The computer will always make its move</source>
         <extracomment>Under the pictures; goes on in the next line.</extracomment>
-        <translation>L&apos;ordinateur joue toujours son coup</translation>
+        <translation>L’ordinateur joue toujours son coup</translation>
     </message>
     <message>
         <source>automatically.</source>
@@ -442,7 +450,7 @@
     <message>
         <source>DO NOT FORGET:</source>
         <extracomment>Heading of the last warning.</extracomment>
-        <translation>N&apos;OUBLIEZ PAS&#xa0;:</translation>
+        <translation>N’OUBLIEZ PAS&#xa0;:</translation>
     </message>
     <message>
         <source>if you click on the last yellow Smiling face</source>
@@ -475,7 +483,7 @@
     <message>
         <source>You can ask for help as many times as you wish</source>
         <extracomment>The last line before the second picture of the Hint button.</extracomment>
-        <translation>Demandez autant d&apos;indices que vous voulez</translation>
+        <translation>Demandez autant d’indices que vous voulez</translation>
     </message>
     <message>
         <source>If you press this button before starting the game,</source>
@@ -485,7 +493,7 @@
     <message>
         <source>then the first move will be made by the Computer</source>
         <extracomment>Ends the sentence of the line above and the page&apos;s text.</extracomment>
-        <translation>l&apos;ordinateur joue le premier coup</translation>
+        <translation>l’ordinateur joue le premier coup</translation>
     </message>
 </context>
 <context>
@@ -562,7 +570,7 @@
     <message>
         <source> - the score of the computer</source>
         <extracomment>Ends the sentence of the line above; the score box showing 99 : 00 follows.</extracomment>
-        <translation>celui de l&apos;ordinateur</translation>
+        <translation>celui de l’ordinateur</translation>
     </message>
 </context>
 <context>

@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Hint</source>
-        <translation>Wskaż</translation>
+        <translation>Podpowiedź</translation>
     </message>
     <message>
         <source>levels I, II, III</source>
@@ -150,8 +150,8 @@
         <translation>&amp;Zamknij</translation>
     </message>
     <message>
-        <source>&amp;About Game   G l i m m e r j i g...</source>
-        <translation>&amp;O grze   G l i m m e r j i g...</translation>
+        <source>&amp;About Game   G l i m m e r j i g…</source>
+        <translation>&amp;O grze   G l i m m e r j i g…</translation>
     </message>
 </context>
 <context>
@@ -188,16 +188,24 @@
         <translation>Więcej informacji: „%1”.</translation>
     </message>
     <message>
-        <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Brak wartości po „%1”.</translation>
+        <source>missing value after &apos;%1&apos;.</source>
+        <translation>brak wartości po „%1”.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>nieoczekiwany argument „%1”.</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -display, -style, ...) are also taken.</source>
-        <translation>Przyjmowane są też opcje samego Qt (-platform, -display, -style, ...).</translation>
+        <source>Qt&apos;s own options (-platform, -display, -style, …) are also taken.</source>
+        <translation>Przyjmowane są też opcje samego Qt (-platform, -display, -style…).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value.</source>
+        <translation>opcja „%1” nie przyjmuje wartości.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +360,7 @@
     <message>
         <source>on the LAST yellow Smiling Face!</source>
         <extracomment>Ends the rule; a picture of one smiley follows.</extracomment>
-        <translation>w OSTATNIĄ żółtą buźkę!</translation>
+        <translation>OSTATNIEJ żółtej buźki!</translation>
     </message>
     <message>
         <source>How to START?</source>
@@ -470,12 +478,12 @@
     <message>
         <source>Glimmerjig will suggest the best next move for you</source>
         <extracomment>Ends the sentence of the line above.</extracomment>
-        <translation>Glimmerjig wskaże ci najlepszy ruch</translation>
+        <translation>Glimmerjig podpowie ci najlepszy ruch</translation>
     </message>
     <message>
         <source>You can ask for help as many times as you wish</source>
         <extracomment>The last line before the second picture of the Hint button.</extracomment>
-        <translation>Możesz prosić o wskazówkę, ile razy zechcesz</translation>
+        <translation>Możesz prosić o podpowiedź, ile razy zechcesz</translation>
     </message>
     <message>
         <source>If you press this button before starting the game,</source>
@@ -527,7 +535,7 @@
     </message>
     <message>
         <source>Hint</source>
-        <translation>Wskaż</translation>
+        <translation>Podpowiedź</translation>
     </message>
     <message>
         <source>Sound</source>

@@ -27,6 +27,8 @@ std::string_view LanguageCode(Language language)
         return "es";
     case Language::kPolish:
         return "pl";
+    case Language::kRussian:
+        return "ru";
     case Language::kEnglish:
         break;
     }
@@ -44,6 +46,8 @@ std::string_view AccentedCapitals(Language language)
         return "ÁÉÍÑÓÚÜ";
     case Language::kPolish:
         return "ĆŃÓŚŹŻ";
+    case Language::kRussian:
+        return "ЁЙ";
     case Language::kEnglish:
         break;
     }

@@ -5,12 +5,12 @@
 #include <vector>
 
 // The languages the game speaks. English is the design's own and the fallback for every other.
-enum class Language { kEnglish, kGerman, kFrench, kSpanish, kPolish };
+enum class Language { kEnglish, kGerman, kFrench, kSpanish, kPolish, kRussian };
 
 inline constexpr Language kLanguages[] = {Language::kEnglish, Language::kGerman, Language::kFrench,
-                                          Language::kSpanish, Language::kPolish};
+                                          Language::kSpanish, Language::kPolish, Language::kRussian};
 
-// The two-letter code of a language ("en", "de", "fr", "es", "pl"): the suffix of its catalogue
+// The two-letter code of a language ("en", "de", "fr", "es", "pl", "ru"): the suffix of its catalogue
 // and the folder of its pictures.
 std::string_view LanguageCode(Language language);
 

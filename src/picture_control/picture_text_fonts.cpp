@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "base/language.h"
 
@@ -53,6 +54,64 @@ std::optional<int> DropInCell(const QFont& font, int cellHeight, const QString& 
     return drop;
 }
 
+// Whether each letter of `letters` that bears a diaeresis shows it in `font` as two dots: the
+// ink the mark adds above its bare letter falls in two pieces at least.
+bool DiaeresesApart(const QFont& font, const QString& letters)
+{
+    const int size = 3 * std::max(font.pixelSize(), 1);
+    const auto drawn = [&](const QString& text) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(font.pixelSize(), 2 * font.pixelSize()), text);
+        return image;
+    };
+    for (const QChar letter : letters) {
+        const QString parts = letter.decomposition();
+        if (parts.size() != 2 || parts.at(1) != QChar(0x0308))
+            continue;
+        const QImage marked = drawn(QString(letter));
+        const QImage bare = drawn(parts.left(1));
+        int top = 0;
+        while (top < size && std::all_of(reinterpret_cast<const QRgb*>(bare.constScanLine(top)),
+                                         reinterpret_cast<const QRgb*>(bare.constScanLine(top)) + size,
+                                         [](QRgb pixel) { return pixel == qRgb(255, 255, 255); }))
+            ++top;
+        QImage mark(marked.size(), QImage::Format_RGB32);
+        mark.fill(Qt::white);
+        for (int y = 0; y < top; ++y)
+            for (int x = 0; x < size; ++x)
+                if (marked.pixel(x, y) != bare.pixel(x, y))
+                    mark.setPixel(x, y, qRgb(0, 0, 0));
+        int pieces = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                if (mark.pixel(x, y) != qRgb(0, 0, 0))
+                    continue;
+                ++pieces;
+                std::vector<QPoint> open{{x, y}};
+                mark.setPixel(x, y, qRgb(255, 255, 255));
+                while (!open.empty()) {
+                    const QPoint p = open.back();
+                    open.pop_back();
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            const QPoint q = p + QPoint(dx, dy);
+                            if (mark.rect().contains(q) && mark.pixel(q) == qRgb(0, 0, 0)) {
+                                mark.setPixel(q, qRgb(255, 255, 255));
+                                open.push_back(q);
+                            }
+                        }
+                }
+            }
+        if (pieces < 2)
+            return false;
+    }
+    return true;
+}
+
 CellFont WithSize(QFont font, int pixels)
 {
     font.setPixelSize(pixels);
@@ -61,9 +120,9 @@ CellFont WithSize(QFont font, int pixels)
 
 // "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
 // cell whatever face the machine has for the name. The cell's top row is kept clear, so a mark
-// over a capital never meets the descenders of the line above, where that costs at most one
-// pixel size; otherwise the marks may stand in it.
-CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample)
+// over a capital never meets the descenders of the line above, and the diaereses of `marked`
+// show as two dots, where that costs at most one pixel size; the clear row comes first.
+CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample, const QString& marked)
 {
     QFont font(QStringLiteral("Arial"));
     font.setWeight(weight);
@@ -73,6 +132,10 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
     // Glyph edges blended with the key colour would leave a fringe of it round the text
     // wherever the tile shows through: every text pixel is either the text colour or not drawn.
     font.setStyleStrategy(QFont::NoAntialias);
+    // Glyphs hinted to the pixel grid and set at their hinted, whole-pixel advances: with the
+    // desktop's usual slight hinting each glyph is drawn hinted but placed at its unhinted
+    // advance, and rounding those apart opens gaps inside words as wide as a space.
+    font.setHintingPreference(QFont::PreferFullHinting);
     CellFont inside = WithSize(font, 1);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
         inside = WithSize(font, pixels);
@@ -82,13 +145,15 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
         }
     }
     const int largest = inside.font.pixelSize();
-    for (const int pixels : {largest, largest - 1}) {
-        CellFont clear = WithSize(font, std::max(pixels, 1));
-        if (const std::optional<int> drop = DropInCell(clear.font, cellHeight, sample, 1)) {
-            clear.drop = *drop;
-            return clear;
+    for (const bool dots : {true, false})
+        for (const int pixels : {largest, largest - 1}) {
+            CellFont clear = WithSize(font, std::max(pixels, 1));
+            const std::optional<int> drop = DropInCell(clear.font, cellHeight, sample, 1);
+            if (drop && (!dots || DiaeresesApart(clear.font, marked))) {
+                clear.drop = *drop;
+                return clear;
+            }
         }
-    }
     return inside;
 }
 
@@ -97,12 +162,14 @@ using CellFonts = std::array<CellFont, 4>;
 CellFonts FontsFor(Language language, double scale)
 {
     const std::string_view capitals = AccentedCapitals(language);
-    const QString sample = kDeep + QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
+    const QString marks = QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
+    const QString sample = kDeep + marks;
+    const QString marked = marks + marks.toLower();
     const auto rows = [scale](TextFont kind) { return PictureTextCellRows(kind, scale); };
-    return {FontForCell(rows(TextFont::kLarge), QFont::Bold, sample),
-            FontForCell(rows(TextFont::kMedium), QFont::Bold, sample),
-            FontForCell(rows(TextFont::kSmall), QFont::Bold, sample),
-            FontForCell(rows(TextFont::kPlain), QFont::Thin, sample)};
+    return {FontForCell(rows(TextFont::kLarge), QFont::Bold, sample, marked),
+            FontForCell(rows(TextFont::kMedium), QFont::Bold, sample, marked),
+            FontForCell(rows(TextFont::kSmall), QFont::Bold, sample, marked),
+            FontForCell(rows(TextFont::kPlain), QFont::Thin, sample, marked)};
 }
 
 // The fonts of the game's language at the scale, made on first use.

@@ -8,7 +8,9 @@
 // fontconfig matches it, at the largest pixel size whose lines fit the kind's cell with the ink
 // of their deepest glyphs and of the language's accented capitals, leaving the cell's top row
 // clear, so the cells hold whatever face the machine has for the name and a mark over a
-// capital never meets the descenders of the line above. Needs the application to exist.
+// capital never meets the descenders of the line above, and whose diaereses over the language's
+// letters show as two dots. Glyphs are fully hinted, so letters stand at whole-pixel advances
+// as evenly as their shapes. Needs the application to exist.
 // At a device scale other than 1 the cell is the rows the kind's cell covers on the device
 // (whole rows only), and the font is chosen for it by the same rule: glyphs drawn at the
 // screen's own resolution.

@@ -22,6 +22,21 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// The parser's own complaint, in the game's words and quotes rather than Qt's: an unknown
+// option, or a value given to one of the game's options, which take none.
+QString ParseError(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return CommandLine::tr("unknown option '%1'.").arg(parser.unknownOptionNames().first());
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.startsWith(QLatin1Char('-')) && argument.contains(QLatin1Char('=')))
+            return CommandLine::tr("option '%1' takes no value.").arg(argument.section(QLatin1Char('='), 0, 0));
+    }
+    return parser.errorText();
+}
+
 }  // namespace
 
 CommandLineOutcome HandleCommandLine(int argc, char** argv)
@@ -57,11 +72,11 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
         QLatin1Char(' ') + CommandLine::tr("Try '%1'.").arg(QStringLiteral("glimmerjig --help")) + QLatin1Char('\n');
     const ArgumentsForGame own = WithoutQtOptions(QCoreApplication::arguments());
     if (!own.strMissingValue.isEmpty()) {
-        Print(stderr, program + CommandLine::tr("Missing value after '%1'.").arg(own.strMissingValue) + hint);
+        Print(stderr, program + CommandLine::tr("missing value after '%1'.").arg(own.strMissingValue) + hint);
         return {false, 2, false};
     }
     if (!parser.parse(own.arguments)) {
-        Print(stderr, program + parser.errorText() + hint);
+        Print(stderr, program + ParseError(parser, own.arguments) + hint);
         return {false, 2, false};
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -71,7 +86,7 @@ CommandLineOutcome HandleCommandLine(int argc, char** argv)
     }
     if (parser.isSet(help)) {
         const QString qtOptions =
-            CommandLine::tr("Qt's own options (-platform, -display, -style, ...) are also taken.");
+            CommandLine::tr("Qt's own options (-platform, -display, -style, …) are also taken.");
         Print(stdout, parser.helpText() + QLatin1Char('\n') + qtOptions + QLatin1Char('\n'));
         return {false, 0, false};
     }

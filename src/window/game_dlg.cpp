@@ -148,11 +148,15 @@ void CGameDlg::OfferWindowMenu(const QPoint& globalPos)
         // What the window manager's own menu offers elsewhere. It does not block: its items
         // run as commands.
         m_windowMenu = new QMenu(this);
-        m_windowMenu->setFont(SelfSizedFont());
+        // Hinted to the pixel grid, the grave of a French "À" ends a row above its capital; with
+        // the desktop's slight hinting a third-covered pixel joins them on the grey face.
+        QFont font = SelfSizedFont();
+        font.setHintingPreference(QFont::PreferFullHinting);
+        m_windowMenu->setFont(font);
         m_windowMenu->addAction(tr("&Minimize"), this, &QWidget::showMinimized);
         m_windowMenu->addAction(tr("&Close"), this, &CGameDlg::reject);
         m_windowMenu->addSeparator();
-        m_windowMenu->addAction(tr("&About Game   G l i m m e r j i g..."), this,
+        m_windowMenu->addAction(tr("&About Game   G l i m m e r j i g…"), this,
                                 [this] { Run([this] { m_boxCommands.OnAbout(); }); });
     }
     m_windowMenu->popup(globalPos);

@@ -42,12 +42,13 @@ struct TranslatedPicture {
     std::string_view name;
 };
 
-inline constexpr std::array<TranslatedPicture, 13> kTranslatedPictures = {{
+inline constexpr std::array<TranslatedPicture, 17> kTranslatedPictures = {{
     {Language::kGerman, "HELPU"},  {Language::kGerman, "HINTU"},  {Language::kGerman, "BACKU"},
     {Language::kFrench, "HELPU"},  {Language::kFrench, "DEMOU"},  {Language::kFrench, "HINTU"},
     {Language::kFrench, "BACKU"},  {Language::kSpanish, "HELPU"}, {Language::kSpanish, "HINTU"},
     {Language::kSpanish, "BACKU"}, {Language::kPolish, "HELPU"},  {Language::kPolish, "HINTU"},
-    {Language::kPolish, "BACKU"},
+    {Language::kPolish, "BACKU"},  {Language::kRussian, "HELPU"}, {Language::kRussian, "DEMOU"},
+    {Language::kRussian, "HINTU"}, {Language::kRussian, "BACKU"},
 }};
 
 // A picture's file below the bitmaps folder: "HELPU.bmp", or in a language's folder

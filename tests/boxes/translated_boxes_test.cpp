@@ -55,7 +55,8 @@ TEST_P(TranslatedBoxesTest, HelpAndAboutShowEveryCaptionWholeInTheLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedBoxesTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
+                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish,
+                                         Language::kRussian),
                          [](const auto& info) { return std::string(LanguageCode(info.param)); });
 
 // A catalogue of the test's own that gives the help window's last tab a title of its choice.

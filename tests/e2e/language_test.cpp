@@ -142,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageRun{Language::kGerman, "de_DE.UTF-8", "Wie wird GESPIELT?", "und Programmierung"},
                     LanguageRun{Language::kFrench, "fr_FR.UTF-8", "Comment JOUER\u00a0?", "et programmation"},
                     LanguageRun{Language::kSpanish, "es_ES.UTF-8", "¿Cómo JUGAR?", "y programación"},
-                    LanguageRun{Language::kPolish, "pl_PL.UTF-8", "Jak GRAĆ?", "i programowanie"}),
+                    LanguageRun{Language::kPolish, "pl_PL.UTF-8", "Jak GRAĆ?", "i programowanie"},
+                    LanguageRun{Language::kRussian, "ru_RU.UTF-8", "Как ИГРАТЬ?", "и программирование"}),
     [](const auto& info) { return std::string(LanguageCode(info.param.language)); });
 
 }  // namespace

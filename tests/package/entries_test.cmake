@@ -4,7 +4,7 @@
 # by its translations. The game's name is the same in every language and has none.
 # Usage: cmake -DDESKTOP=<file> -DMETAINFO=<file> -P entries_test.cmake
 cmake_minimum_required(VERSION 3.25)
-set(languages de fr es pl)
+set(languages de fr es pl ru)
 set(missing "")
 
 file(READ ${DESKTOP} entry)

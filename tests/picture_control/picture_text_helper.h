@@ -155,6 +155,32 @@ inline int RowsScrolled(const QImage& before, const QImage& after, const QImage&
     return -1;
 }
 
+// Every line of text the game shows in the language of the scope, with the font of its kind.
+struct ShippedLine {
+    QString text;
+    TextFont font;
+};
+
+inline std::vector<ShippedLine> ShippedLines()
+{
+    std::string all = CreditsText(CatalogueText);
+    for (int i = 0; i < kHelpPageCount; ++i)
+        all += kTextSeparator + PageText(i, CatalogueText);
+    std::vector<ShippedLine> lines;
+    for (const std::string& line : CutLines(all, kTextSeparator)) {
+        const LineClass what = ClassifyLine(line);
+        const QString text = QString::fromUtf8(what.shown).trimmed();
+        if (what.kind == LineKind::kPicture || text.isEmpty())
+            continue;
+        const TextFont font = what.kind == LineKind::kLarge    ? TextFont::kLarge
+                              : what.kind == LineKind::kMedium ? TextFont::kMedium
+                              : what.kind == LineKind::kSmall  ? TextFont::kSmall
+                                                               : TextFont::kPlain;
+        lines.push_back({text, font});
+    }
+    return lines;
+}
+
 // The characters of every text the game shows in the language of the scope.
 inline std::set<char32_t> ShippedCharacters()
 {

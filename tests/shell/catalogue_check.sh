@@ -3,7 +3,8 @@
 # Usage: catalogue_check.sh LUPDATE LRELEASE SOURCE_DIR CATALOGUE...
 # lupdate, run on a copy, must leave each catalogue as it is (no text new or gone); lrelease
 # must report every message finished and none ignored. No translation keeps the English lines'
-# spaced hyphen, which stands for no punctuation of these languages; French sets a
+# spaced hyphen, which stands for no punctuation of these languages, nor three full stops for
+# an ellipsis, nor a typewriter apostrophe or quote (each language sets its own); French sets a
 # non-breaking space before : ; ? ! and inside « ».
 set -euo pipefail
 lupdate=$1 lrelease=$2 sources=$3
@@ -29,6 +30,10 @@ for catalogue in "$@"; do
   fi
   if grep -nE '<translation>(.* | *)- ' "$catalogue"; then
     echo "FAIL $name: a spaced hyphen carried over from the English"
+    status=1
+  fi
+  if grep -nE "<translation>.*(\.\.\.|&apos;|&quot;)" "$catalogue"; then
+    echo "FAIL $name: three full stops for an ellipsis, or a typewriter apostrophe or quote"
     status=1
   fi
   if [[ $name == *_fr.ts ]] && grep -nE '<translation>.*( [:;?!»]|« )' "$catalogue"; then

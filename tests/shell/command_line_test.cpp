@@ -150,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"UnknownShort", {"-x"}, {}, {}, 2, "^glimmerjig: .*'x'.*--help"},
                     RefusalCase{"UnknownAfterHelp", {"--help", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"Argument", {"board"}, {}, {}, 2, "^glimmerjig: .*'board'.*--help"},
-                    RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: Missing value after '-style'.*--help"},
+                    RefusalCase{"QtOptionWithoutValue", {"-style"}, {}, {}, 2, "^glimmerjig: missing value after '-style'.*--help"},
+                    RefusalCase{"ValueToOwnOption", {"--help=1"}, {}, {}, 2, "^glimmerjig: option '--help' takes no value.*--help"},
                     RefusalCase{"UnknownAmongQtOptions", {"-platform", "offscreen", "--frob"}, {}, {}, 2, "^glimmerjig: .*'frob'"},
                     RefusalCase{"UnknownWithValue", {"--frob=1"}, {}, {}, 2, "^glimmerjig: .*'frob'.*--help"},
                     RefusalCase{"NoDisplay", {}, {}, {}, 1, "^glimmerjig: .*DISPLAY.*WAYLAND_DISPLAY"},
@@ -159,6 +160,37 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"DeadWayland", {}, {}, "glimmerjig-no-such-socket", 1,
                                 "^glimmerjig: .*display could not be reached"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// In another language every refusal is the game's own sentence in the catalogue's words and
+// quotes, never the parser's: it starts in lower case after the program's name and quotes with
+// the language's marks, as the hint after it does.
+struct TranslatedRefusalCase {
+    const char* name;
+    QStringList arguments;
+    const char* quoted;  // what the refusal names
+};
+
+void PrintTo(const TranslatedRefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class TranslatedRefusalTest : public testing::TestWithParam<TranslatedRefusalCase> {};
+
+TEST_P(TranslatedRefusalTest, SpeaksInTheCataloguesVoice)
+{
+    const Outcome run = Start(GetParam().arguments, {}, {}, {{"LANG", "de_DE.UTF-8"}});
+    EXPECT_EQ(run.nExitCode, 2);
+    const QString pattern = QStringLiteral("^glimmerjig: \\p{Ll}[^']*„%1“[^']*Mehr dazu unter „glimmerjig --help“\\.$")
+                                .arg(QRegularExpression::escape(QString::fromUtf8(GetParam().quoted)));
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(QRegularExpression(pattern).match(lines.last()).hasMatch()) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(German, TranslatedRefusalTest,
+                         testing::Values(TranslatedRefusalCase{"UnknownOption", {"--frob"}, "frob"},
+                                         TranslatedRefusalCase{"ValueToOwnOption", {"--version=2"}, "--version"},
+                                         TranslatedRefusalCase{"QtOptionWithoutValue", {"-display"}, "-display"},
+                                         TranslatedRefusalCase{"Argument", {"board"}, "board"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The language of --help follows the locale variables as gettext programs follow them; Qt's
 // own catalogue speaks for the parser's headings.
@@ -203,6 +235,7 @@ const char* const kGermanLine = "Diese Hilfe anzeigen und beenden.";
 const char* const kFrenchLine = "Afficher cette aide et quitter.";
 const char* const kSpanishLine = "Muestra esta ayuda y sale.";
 const char* const kPolishLine = "Wyświetla tę pomoc i kończy działanie.";
+const char* const kRussianLine = "Показать эту справку и выйти.";
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LanguageTest,
@@ -211,6 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{"French", {{"LANG", "fr_FR.UTF-8"}}, kFrenchLine, "fr"},
                     LanguageCase{"Spanish", {{"LANG", "es_ES.UTF-8"}}, kSpanishLine, "es"},
                     LanguageCase{"Polish", {{"LANG", "pl_PL.UTF-8"}}, kPolishLine, "pl"},
+                    LanguageCase{"Russian", {{"LANG", "ru_RU.UTF-8"}}, kRussianLine, "ru"},
                     LanguageCase{"Unspoken", {{"LANG", "pt_BR.UTF-8"}}, kEnglishLine, ""},
                     LanguageCase{"FirstSpokenOfList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:fr:de"}}, kFrenchLine, "fr"},
                     LanguageCase{"EnglishInList", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, kEnglishLine, ""},

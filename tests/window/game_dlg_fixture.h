@@ -50,7 +50,7 @@ inline void RunAbout(CGameDlg& game, const std::function<void(CAboutDlg&)>& act)
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu);
     QAction* about = menu->actions().last();
-    ASSERT_EQ(about->text(), QStringLiteral("&About Game   G l i m m e r j i g..."));
+    ASSERT_EQ(about->text(), QStringLiteral("&About Game   G l i m m e r j i g…"));
     menu->close();
     about->trigger();
 }

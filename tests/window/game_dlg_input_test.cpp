@@ -223,7 +223,7 @@ TEST_F(GameDlgInputTest, WindowMenuOffersMinimizeCloseAndAboutWithoutBlocking)
     for (QAction* action : menu->actions())
         items << action->text();
     EXPECT_EQ(items, (QStringList{QStringLiteral("&Minimize"), QStringLiteral("&Close"), QString(),
-                                  QStringLiteral("&About Game   G l i m m e r j i g...")}));
+                                  QStringLiteral("&About Game   G l i m m e r j i g…")}));
     menu->actions().at(1)->trigger();
     menu->close();
     EXPECT_FALSE(dialog.isVisible());
@@ -334,7 +334,8 @@ TEST_F(GameDlgInputTest, MessageBoxSpeaksTheGameLanguageAndKeepsTheNameInItsCapt
     } cases[] = {{Language::kGerman, "Du hast gewonnen!", "Du hast verloren!"},
                  {Language::kFrench, "Vous avez gagn\u00e9\u00a0!", "Vous avez perdu\u00a0!"},
                  {Language::kSpanish, "\u00a1Has ganado!", "\u00a1Has perdido!"},
-                 {Language::kPolish, "Wygrywasz!", "Przegrywasz!"}};
+                 {Language::kPolish, "Wygrywasz!", "Przegrywasz!"},
+                 {Language::kRussian, "Вы выиграли!", "Вы проиграли!"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(LanguageCode(c.language));
         CLanguageScope language(c.language);

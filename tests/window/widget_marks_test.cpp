@@ -27,6 +27,17 @@ void AddButtons(const QWidget& box, std::vector<ShownText>& texts)
         texts.push_back({label->text(), label->font()});
 }
 
+// The window menu's items, as the game's right click shows them.
+void AddMenu(CGameDlg& game, std::vector<ShownText>& texts)
+{
+    RightClick(&game);
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (const QAction* action : menu->actions())
+            texts.push_back({QString(action->text()).remove(u'&'), menu->font()});
+        menu->close();
+    }
+}
+
 // What the widgets show in the language spoken now, each in the font its widget draws it with.
 // (The windows' titles are the window manager's to draw.)
 std::vector<ShownText> ShownTexts()
@@ -34,12 +45,7 @@ std::vector<ShownText> ShownTexts()
     std::vector<ShownText> texts;
     CGameDlg game{(fake_sound::Reset(), fake_sound::Output()), RecordLaunch};
     EXPECT_TRUE(ShowActive(game));
-    RightClick(&game);
-    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        for (const QAction* action : menu->actions())
-            texts.push_back({QString(action->text()).remove(u'&'), menu->font()});
-        menu->close();
-    }
+    AddMenu(game, texts);
     for (const char* result : {"You win!", "You lose!"}) {
         QTimer::singleShot(0, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -77,8 +83,25 @@ TEST_P(WidgetMarksTest, EveryMarkStandsClearOfItsLetterAtEveryScale)
             EXPECT_EQ(MarkFaults(shown.text, shown.font, scale), "");
 }
 
+// On the menu's grey face a pixel a third covered already joins a mark to its capital, as a
+// reader sees the menu at 100 %.
+TEST_P(WidgetMarksTest, TheMenusMarksStandClearEvenOfFaintInkAt100Percent)
+{
+    const CLanguageScope language(GetParam());
+    ASSERT_TRUE(language.Loaded());
+    std::vector<ShownText> texts;
+    CGameDlg game{(fake_sound::Reset(), fake_sound::Output()), RecordLaunch};
+    ASSERT_TRUE(ShowActive(game));
+    AddMenu(game, texts);
+    fake_sound::Reset();
+    ASSERT_EQ(texts.size(), 4U);
+    for (const ShownText& shown : texts)
+        EXPECT_EQ(MarkFaults(shown.text, shown.font, 1.0, kThirdCovered), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, WidgetMarksTest,
-                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish),
+                         testing::Values(Language::kGerman, Language::kFrench, Language::kSpanish, Language::kPolish,
+                                         Language::kRussian),
                          [](const auto& info) { return std::string(LanguageCode(info.param)); });
 
 }  // namespace

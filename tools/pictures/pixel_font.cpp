@@ -76,8 +76,28 @@ const std::map<char32_t, Glyph>& Glyphs()
         {'-', {"...", "...", "...", "###", "...", "...", "..."}},
         {')', {"#.", ".#", ".#", ".#", ".#", ".#", "#."}},
         {' ', {"..."}},
+        // Cyrillic letters whose shape no Latin letter has; the others are drawn as their
+        // Latin look-alikes.
+        {U'\u0414', {"..##.", ".#.#.", ".#.#.", ".#.#.", ".#.#.", ".#.#.", "#####", "#...#"}},  // De
+        {U'\u0432', {"....", "....", "###.", "#..#", "###.", "#..#", "###."}},                  // ve
+        {U'\u0434', {".....", ".....", ".###.", ".#.#.", ".#.#.", ".#.#.", "#####", "#...#"}},  // de
+        {U'\u0437', {"....", "....", "###.", "...#", ".##.", "...#", "###."}},                  // ze
+        {U'\u043A', {"....", "....", "#..#", "#.#.", "##..", "#.#.", "#..#"}},                  // ka
+        {U'\u043C', {".....", ".....", "#...#", "##.##", "#.#.#", "#...#", "#...#"}},           // em
+        {U'\u043F', {"....", "....", "####", "#..#", "#..#", "#..#", "#..#"}},                  // pe
+        {U'\u0442', {".....", ".....", "#####", "..#..", "..#..", "..#..", "..#.."}},           // te
     };
     return glyphs;
+}
+
+// Cyrillic letters drawn as the Latin letters they look like.
+const std::map<char32_t, char32_t>& LatinLookAlikes()
+{
+    static const std::map<char32_t, char32_t> letters = {
+        {U'\u041D', 'H'}, {U'\u0421', 'C'}, {U'\u0430', 'a'}, {U'\u0435', 'e'},
+        {U'\u043E', 'o'}, {U'\u0440', 'p'}, {U'\u0441', 'c'},
+    };
+    return letters;
 }
 
 // Narrower forms, for a word that the regular letters make too wide for its place.
@@ -91,6 +111,13 @@ const std::map<char32_t, Glyph>& NarrowGlyphs()
         {'o', {"....", "....", ".##.", "#..#", "#..#", "#..#", ".##."}},
         {'r', {"...", "...", "#.#", "##.", "#..", "#..", "#.."}},
         {'t', {".#.", ".#.", "###", ".#.", ".#.", ".#.", ".##"}},
+        {U'\u0421', {".##", "#..", "#..", "#..", "#..", "#..", ".##"}},                        // Es
+        {U'\u0430', {"...", "...", "##.", "..#", ".##", "#.#", ".##"}},                        // a
+        {U'\u0432', {"...", "...", "##.", "#.#", "##.", "#.#", "##."}},                        // ve
+        {U'\u043A', {"...", "...", "#.#", "#.#", "##.", "#.#", "#.#"}},                        // ka
+        {U'\u043F', {"...", "...", "###", "#.#", "#.#", "#.#", "#.#"}},                        // pe
+        {U'\u0440', {"...", "...", "##.", "#.#", "#.#", "#.#", "##.", "#..", "#.."}},          // er
+        {U'\u0442', {"...", "...", "###", ".#.", ".#.", ".#.", ".#."}},                        // te
     };
     return glyphs;
 }
@@ -156,12 +183,24 @@ std::u32string Decode(std::string_view text)
     return decoded;
 }
 
+char32_t LatinLookAlike(char32_t c)
+{
+    const auto found = LatinLookAlikes().find(c);
+    return found != LatinLookAlikes().end() ? found->second : c;
+}
+
 // The glyph of `c`, or of its base letter when it is accented; a narrow style takes the narrow
-// form where there is one.
+// form where there is one, the letter's own before its Latin look-alike's.
 const Glyph& GlyphOf(char32_t c, const TextStyle& style)
 {
     if (const Accented* accented = AccentOf(c))
         c = accented->base;
+    if (style.narrow) {
+        const auto own = NarrowGlyphs().find(c);
+        if (own != NarrowGlyphs().end())
+            return own->second;
+    }
+    c = LatinLookAlike(c);
     if (style.narrow) {
         const auto narrow = NarrowGlyphs().find(c);
         if (narrow != NarrowGlyphs().end())
@@ -198,7 +237,7 @@ bool CanDraw(std::string_view text)
 {
     const std::u32string decoded = Decode(text);
     return std::all_of(decoded.begin(), decoded.end(), [](char32_t c) {
-        return AccentOf(c) != nullptr || Glyphs().count(c) != 0;
+        return AccentOf(c) != nullptr || Glyphs().count(LatinLookAlike(c)) != 0;
     });
 }
 

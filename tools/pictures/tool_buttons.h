@@ -22,14 +22,16 @@ struct ButtonWords {
     std::string_view back;
 };
 
-// Polish takes "Wskaż" for Hint: the word of its desktops, "Podpowiedź", is far wider than the
-// face.
+// Where the word of the language's desktops is far wider than the face, the button takes the
+// nearest word that fits: Polish "Rada" for "Podpowiedź", Russian "Совет" for "Подсказка"; the
+// tab and what a screen reader says keep the full word.
 inline constexpr ButtonWords kButtonWords[] = {
     {Language::kEnglish, "Help", "Demo", "Hint", "Back"},
     {Language::kGerman, "Hilfe", "Demo", "Tipp", "Zurück"},
     {Language::kFrench, "Aide", "Démo", "Indice", "Retour"},
     {Language::kSpanish, "Ayuda", "Demo", "Pista", "Atrás"},
-    {Language::kPolish, "Pomoc", "Demo", "Wskaż", "Cofnij"},
+    {Language::kPolish, "Pomoc", "Demo", "Rada", "Cofnij"},
+    {Language::kRussian, "Справка", "Демо", "Совет", "Назад"},
 };
 
 static_assert(std::all_of(std::begin(kLanguages), std::end(kLanguages),
