@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "picture_control/qrgb.h"
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 
 const QImage& CLineStrip::Draw(std::string_view text, const TextStyle& style, QRgb key, QSize size, double scale)
 {

@@ -18,7 +18,7 @@
 #include "picture_text/engine.h"
 #include "picture_control/device_grid.h"
 #include "picture_control/qrgb.h"
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 #include "picture_control/line_strip.h"
 #include "picture_text/pixel_rows.h"
 #include "picture_control/tiled_frame.h"

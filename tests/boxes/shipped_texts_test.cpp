@@ -13,7 +13,7 @@
 #include "boxes/catalogue_line.h"
 #include "help/help_texts.h"
 #include "picture_text/markup.h"
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 
 namespace {
 

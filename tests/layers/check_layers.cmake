@@ -1,6 +1,6 @@
 # Fails when a source folder includes a folder that is not below it in the stack:
-#   shell > window > boxes > widgets, picture_control > help > flow, sound, picture_text, launch
-#   > game, assets > base
+#   shell > window > boxes > widgets, picture_control > text_fonts > help > flow, sound,
+#   picture_text, launch > game, assets > base
 # or when a CMake target does not link exactly the folders its own sources include (a link
 # that nothing includes, or an include that comes only through another library's link), or
 # when Qt or SDL reach a folder that must stay without them. Prints both graphs.
@@ -15,11 +15,12 @@ set(below_sound assets base)
 set(below_picture_text game assets base)
 set(below_launch base)
 set(below_help flow sound picture_text launch game assets base)
+set(below_text_fonts help flow sound picture_text launch game assets base)
 set(below_widgets help flow sound picture_text launch game assets base)
-set(below_picture_control help flow sound picture_text launch game assets base)
-set(below_boxes widgets picture_control help flow sound picture_text launch game assets base)
-set(below_window boxes widgets picture_control help flow sound picture_text launch game assets base)
-set(below_shell window boxes widgets picture_control help flow sound picture_text launch game assets base)
+set(below_picture_control text_fonts help flow sound picture_text launch game assets base)
+set(below_boxes widgets picture_control text_fonts help flow sound picture_text launch game assets base)
+set(below_window boxes widgets picture_control text_fonts help flow sound picture_text launch game assets base)
+set(below_shell window boxes widgets picture_control text_fonts help flow sound picture_text launch game assets base)
 
 # What else a folder's targets may link: nothing of Qt or SDL in the plain folders, QtCore
 # alone in launch.

@@ -10,7 +10,7 @@
 #include "language_scope.h"
 #include "picture_text/markup.h"
 #include "picture_text_helper.h"
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 #include "picture_control/text_line.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "language_scope.h"
 #include "mark_clearance.h"
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 #include "picture_text_helper.h"
 
 namespace {

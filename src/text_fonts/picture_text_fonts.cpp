@@ -1,4 +1,4 @@
-#include "picture_control/picture_text_fonts.h"
+#include "text_fonts/picture_text_fonts.h"
 
 #include <QFontMetrics>
 #include <QImage>
