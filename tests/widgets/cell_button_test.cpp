@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "active_window.h"
@@ -130,7 +131,8 @@ TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
 }
 
 // At a fractional scale the button scales its picture itself onto the device's pixels, from
-// wherever its corner falls between them; its focus mark stays one device pixel wide.
+// wherever its corner falls between them; its focus mark is round(S) device pixels wide, as
+// the style's lines are.
 TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole)
 {
     struct Case {
@@ -150,7 +152,7 @@ TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole
         EXPECT_GT(art.mixed, 0);
 
         // Focused, with and without the keyboard having moved the focus: the mark is the only
-        // difference, an outline one device pixel wide.
+        // difference, an outline round(S) device pixels wide.
         button->setFocus();
         window.setAttribute(Qt::WA_KeyboardFocusChange, false);
         button->render(&unmarked, c.at);
@@ -162,8 +164,9 @@ TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole
             for (int x = 0; x < marked.width(); ++x)
                 if (marked.pixel(x, y) != unmarked.pixel(x, y))
                     outline |= QRect(x, y, 1, 1);
-        ASSERT_GE(outline.width(), 3);
-        const QRect inside = outline.adjusted(1, 1, -1, -1);
+        const int thick = static_cast<int>(std::lround(c.scale));
+        ASSERT_GE(outline.width(), 2 * thick + 1);
+        const QRect inside = outline.adjusted(thick, thick, -thick, -thick);
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
                 ASSERT_EQ(marked.pixel(x, y), unmarked.pixel(x, y)) << "the mark is wider at " << x << "," << y;
