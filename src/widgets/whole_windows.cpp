@@ -55,7 +55,6 @@ public:
         switch (event->type()) {
         case QEvent::Resize:
         case QEvent::Show:
-        case QEvent::ScreenChangeInternal:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
         case QEvent::DevicePixelRatioChange:
 #endif
