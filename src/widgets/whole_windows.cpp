@@ -33,8 +33,12 @@ void FitToDevice(QWidget& window)
     QSize own = window.property(kOwnSize).toSize();
     if (current != window.property(kWholeSize).toSize())
         own = current;
+    // The surface holds the frame Qt draws itself (title bar, shadow) where the compositor
+    // draws none: the whole of it is what must be whole.
+    const QSize frame = window.frameGeometry().size() - current;
     const qreal scale = window.devicePixelRatioF();
-    const QSize whole(WholeOnDevice(own.width(), scale), WholeOnDevice(own.height(), scale));
+    const QSize whole = QSize(WholeOnDevice(own.width() + frame.width(), scale),
+                              WholeOnDevice(own.height() + frame.height(), scale)) - frame;
     window.setProperty(kOwnSize, own);
     window.setProperty(kWholeSize, whole);
     if (whole == current)
