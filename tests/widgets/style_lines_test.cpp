@@ -11,7 +11,6 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "widgets/focus_mark.h"
 #include "widgets/framed_radio.h"
