@@ -10,6 +10,7 @@
 #include "shell/catalogues.h"
 #include "shell/fatal_presenter.h"
 #include "widgets/classic_look.h"
+#include "widgets/whole_windows.h"
 #include "window/event_loop_wait.h"
 #include "window/game_dlg.h"
 
@@ -71,6 +72,7 @@ int CGameApp::Run(int& argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.glimmerjig.Glimmerjig"));
     InstallCatalogues(*app);
     ApplyClassicLook(*app);
+    KeepWindowsWholeOnDevice(*app);
 
     CPlatformHooks hooks;
     CGameDlg dialog;

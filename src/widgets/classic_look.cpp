@@ -3,40 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
-#include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOption>
 
 #include "base/language.h"
-
-namespace {
-
-// The classic three-dimensional style, with the focus mark of a radio button too narrow for
-// its caption (the level buttons) drawn round its indicator rather than round the hidden
-// caption, once the keyboard has moved the focus (widgets/focus_mark.h).
-class CClassicStyle : public QProxyStyle {
-public:
-    explicit CClassicStyle(QStyle* base) : QProxyStyle(base) {}
-
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override
-    {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        const State keyboardFocus = State_HasFocus | State_KeyboardFocusChange;
-        if (element != CE_RadioButton || (option->state & keyboardFocus) != keyboardFocus ||
-            option->rect.contains(subElementRect(SE_RadioButtonFocusRect, option, widget)))
-            return;
-        constexpr int kAround = 1;
-        QStyleOptionFocusRect mark;
-        mark.QStyleOption::operator=(*option);
-        mark.rect = subElementRect(SE_RadioButtonIndicator, option, widget)
-                        .adjusted(-kAround, -kAround, kAround, kAround)
-                        .intersected(option->rect);
-        drawPrimitive(PE_FrameFocusRect, &mark, painter, widget);
-    }
-};
-
-}  // namespace
+#include "widgets/classic_style.h"
 
 QFont SelfSizedFont()
 {

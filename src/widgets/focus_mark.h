@@ -11,5 +11,6 @@ class QWidget;
 // The widget has the focus and the keyboard has moved it in the widget's window.
 bool ShowsFocusMark(const QWidget& widget);
 
-// Draws the mark along the inside of rect, in the style's own dotted pattern.
+// Draws the mark along the inside of rect, in the style's own dotted pattern, as thick as
+// the style draws its lines at the painter's scale.
 void DrawFocusMark(QPainter& painter, const QWidget& widget, const QRect& rect);

@@ -4,6 +4,8 @@
 #include <QStylePainter>
 #include <qdrawutil.h>
 
+#include "widgets/style_lines.h"
+
 namespace {
 
 constexpr int kFrameWidth = 2;
@@ -19,5 +21,5 @@ void CFramedRadio::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.rect.adjust(kFrameWidth, 0, -kFrameWidth, 0);
     painter.drawControl(QStyle::CE_RadioButton, option);
-    qDrawWinPanel(&painter, rect(), palette(), false);
+    DrawStyleLines(painter, rect(), [this](QPainter& plain) { qDrawWinPanel(&plain, rect(), palette(), false); });
 }

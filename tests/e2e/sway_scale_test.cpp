@@ -42,6 +42,13 @@ std::string Name(const testing::TestParamInfo<SwayCase>& info)
 
 QString SizeText(QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
 
+// A length on the device at the design's length in logical pixels, or the few more a window
+// takes on Wayland to cover whole device pixels.
+bool AtDesignLength(int device, int designed, double scale)
+{
+    return device >= designed * scale - 1 && device <= (designed + 3) * scale + 1;
+}
+
 // Where the game's window shows on the screen: every pixel that is not the background, which
 // the far corner shows.
 QRect GameOnScreen(const QImage& screen)
@@ -83,8 +90,8 @@ TEST_P(SwayScaleTest, WindowAtTheDesktopsSizeWithItsArtAsSharpAsTheCompositorLet
     const QRect shown = GameOnScreen(screen);
     ASSERT_FALSE(shown.isEmpty()) << "the game's window does not show";
     ASSERT_EQ(shown.topLeft(), QPoint(0, 0)) << "the window is not where the session puts it";
-    EXPECT_LE(std::abs(shown.width() - designed.width() * scale), 1.0) << shown.width();
-    EXPECT_LE(std::abs(shown.height() - designed.height() * scale), 1.0) << shown.height();
+    EXPECT_TRUE(AtDesignLength(shown.width(), designed.width(), scale)) << shown.width();
+    EXPECT_TRUE(AtDesignLength(shown.height(), designed.height(), scale)) << shown.height();
     const WindowArt art = MeasureWindowArt(screen.copy(shown), scale);
 
     // Whether the game itself draws every device pixel, and what it hands the compositor.
@@ -97,8 +104,8 @@ TEST_P(SwayScaleTest, WindowAtTheDesktopsSizeWithItsArtAsSharpAsTheCompositorLet
                      .arg(SizeText(attached.viewport)).arg(attached.preferredScale);
         ownPixels = QLibraryInfo::version() >= QVersionNumber(6, 5) || whole;
         if (ownPixels) {
-            EXPECT_LE(std::abs(attached.buffer.width() - designed.width() * scale), 1.0) << buffer.toStdString();
-            EXPECT_LE(std::abs(attached.buffer.height() - designed.height() * scale), 1.0) << buffer.toStdString();
+            EXPECT_TRUE(AtDesignLength(attached.buffer.width(), designed.width(), scale)) << buffer.toStdString();
+            EXPECT_TRUE(AtDesignLength(attached.buffer.height(), designed.height(), scale)) << buffer.toStdString();
         } else {
             EXPECT_EQ(attached.bufferScale, 2) << buffer.toStdString();
             EXPECT_EQ(attached.buffer, designed * 2) << buffer.toStdString();

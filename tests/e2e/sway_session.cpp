@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -46,7 +47,9 @@ QJsonObject FindNode(const QJsonObject& node, const std::function<bool(const QJs
 
 }  // namespace
 
-SwaySession::SwaySession(double scale) : m_scale(scale) {}
+SwaySession::SwaySession(double scale) : m_outputs{{QSize(2100, 1260), scale}}, m_topLeft(true) {}
+
+SwaySession::SwaySession(std::vector<Output> outputs) : m_outputs(std::move(outputs)), m_topLeft(false) {}
 
 SwaySession::~SwaySession()
 {
@@ -108,14 +111,19 @@ QString SwaySession::Start()
         ADD_FAILURE() << "cannot write sway's config";
         return {};
     }
-    config.write(QStringLiteral("output HEADLESS-1 resolution 2100x1260 scale %1\n"
-                                "default_border none\n"
-                                "default_floating_border none\n"
-                                "for_window [floating] move absolute position 0 0\n"
-                                "exec sh -c 'echo \"$DISPLAY\" > %2.new && mv %2.new %2'\n")
-                     .arg(m_scale)
-                     .arg(m_home.filePath(kDisplayFile))
-                     .toUtf8());
+    QString lines;
+    double left = 0;
+    for (std::size_t i = 0; i < m_outputs.size(); ++i) {
+        const Output& output = m_outputs[i];
+        lines += QStringLiteral("output HEADLESS-%1 resolution %2x%3 scale %4 position %5 0\n")
+                     .arg(i + 1).arg(output.size.width()).arg(output.size.height()).arg(output.scale).arg(left);
+        left += std::round(output.size.width() / output.scale);
+    }
+    lines += QStringLiteral("default_border none\ndefault_floating_border none\n");
+    if (m_topLeft)
+        lines += QStringLiteral("for_window [floating] move absolute position 0 0\n");
+    lines += QStringLiteral("exec sh -c 'echo \"$DISPLAY\" > %1.new && mv %1.new %1'\n").arg(m_home.filePath(kDisplayFile));
+    config.write(lines.toUtf8());
     config.close();
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!GiveTo(m_runtime.path(), user, group) || !GiveTo(m_home.path(), user, group) ||
@@ -127,6 +135,7 @@ QString SwaySession::Start()
     QProcessEnvironment environment = SessionEnvironment();
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    environment.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QString::number(m_outputs.size()));
     environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
     environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
     m_sway.setProcessEnvironment(environment);
@@ -212,11 +221,11 @@ bool SwaySession::StartGame(Client client)
     return m_game.waitForStarted(5000);
 }
 
-QImage SwaySession::Screenshot(const QString& name)
+QImage SwaySession::Screenshot(const QString& name, int output)
 {
     const QString path = m_home.filePath(QStringLiteral("screen.png"));
     QFile::remove(path);
-    if (!RunAsUser(QStringLiteral("grim"), {path}).ok)
+    if (!RunAsUser(QStringLiteral("grim"), {"-o", QStringLiteral("HEADLESS-%1").arg(output), path}).ok)
         return {};
     QImage screen = QImage(path).convertToFormat(QImage::Format_RGB32);
     screen.save(support::TestFile(name + QStringLiteral(".png")));
@@ -236,6 +245,24 @@ QJsonObject SwaySession::GameView()
     const qint64 pid = m_game.processId();
     const QJsonObject tree = QJsonDocument::fromJson(Swaymsg(QStringLiteral("get_tree")).toUtf8()).object();
     return FindNode(tree, [pid](const QJsonObject& node) { return node.value(QLatin1String("pid")).toInteger() == pid; });
+}
+
+QJsonObject SwaySession::FocusedView()
+{
+    const QJsonObject tree = QJsonDocument::fromJson(Swaymsg(QStringLiteral("get_tree")).toUtf8()).object();
+    return FindNode(tree, [](const QJsonObject& node) {
+        return node.value(QLatin1String("focused")).toBool() && node.contains(QLatin1String("pid"));
+    });
+}
+
+bool SwaySession::Key(const QString& key)
+{
+    return RunAsUser(QStringLiteral("wtype"), {"-k", key}).ok;
+}
+
+bool SwaySession::Command(const QString& command)
+{
+    return RunAsUser(QStringLiteral("swaymsg"), {"-s", m_ipc, command}).ok;
 }
 
 QSize SwaySession::XWindowSize(qint64 window)

@@ -3,7 +3,7 @@
 #include <QSize>
 #include <QString>
 
-// What a Wayland client last told the compositor about its first toplevel's pixels, read from
+// What a Wayland client last told the compositor about a toplevel's pixels, read from
 // the client's WAYLAND_DEBUG log: the size of the buffer it attached, the scale it declared
 // for it, and the size a viewport shows it at. Empty or zero for what it never sent.
 struct ToplevelBuffer {
@@ -13,4 +13,9 @@ struct ToplevelBuffer {
     int preferredScale = 0;  // the last wp_fractional_scale_v1.preferred_scale, in 120ths
 };
 
+#include <vector>
+
+// Every toplevel's, in the order the client made them.
+std::vector<ToplevelBuffer> ToplevelBuffers(const QString& protocolLog);
+// The first toplevel's.
 ToplevelBuffer LastToplevelBuffer(const QString& protocolLog);

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "active_window.h"
@@ -130,9 +131,9 @@ TEST_F(CellButtonTest, ScalesByWholeNumbersWithoutSmoothing)
 }
 
 // At a fractional scale the button scales its picture itself onto the device's pixels, from
-// wherever its corner falls between them; its focus mark stays one device pixel wide, and its
-// edges lie on the device pixels nearest the edges of the logical rectangle 2 pixels inside the
-// button (a 24 x 24 button here).
+// wherever its corner falls between them; its focus mark is round(S) device pixels wide, as
+// the style's lines are, and its outer edges lie on the device pixels nearest the edges of the
+// logical rectangle 2 pixels inside the button (a 24 x 24 button here).
 TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole)
 {
     struct Case {
@@ -156,7 +157,7 @@ TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole
         EXPECT_GT(art.mixed, 0);
 
         // Focused, with and without the keyboard having moved the focus: the mark is the only
-        // difference, an outline one device pixel wide.
+        // difference, an outline round(S) device pixels wide.
         button->setFocus();
         window.setAttribute(Qt::WA_KeyboardFocusChange, false);
         button->render(&unmarked, c.at);
@@ -169,8 +170,9 @@ TEST_F(CellButtonTest, FractionalScalesMixOnlyAlongPixelEdgesAndKeepTheMarkWhole
                 if (marked.pixel(x, y) != unmarked.pixel(x, y))
                     outline |= QRect(x, y, 1, 1);
         EXPECT_EQ(outline, c.mark);
-        ASSERT_GE(outline.width(), 3);
-        const QRect inside = outline.adjusted(1, 1, -1, -1);
+        const int thick = static_cast<int>(std::lround(c.scale));
+        ASSERT_GE(outline.width(), 2 * thick + 1);
+        const QRect inside = outline.adjusted(thick, thick, -thick, -thick);
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
                 ASSERT_EQ(marked.pixel(x, y), unmarked.pixel(x, y)) << "the mark is wider at " << x << "," << y;
