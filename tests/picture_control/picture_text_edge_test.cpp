@@ -13,19 +13,6 @@
 
 namespace {
 
-// The rows from the first to the last holding anything but the key colour; 0 when none does.
-int InkRows(const QImage& frame)
-{
-    int top = frame.height(), bottom = -1;
-    for (int y = 0; y < frame.height(); ++y)
-        for (int x = 0; x < frame.width(); ++x)
-            if (frame.pixel(x, y) != kMagenta) {
-                top = std::min(top, y);
-                bottom = y;
-            }
-    return std::max(bottom - top + 1, 0);
-}
-
 TEST(PictureTextEdgeTest, PausedShowsThePictureAndNothingBehindIt)
 {
     // An opaque picture, 39 rows tall; a first line is fetched on the 15th tick.

@@ -100,6 +100,19 @@ inline QRect Ink(const QImage& frame, const QImage& background)
     return box;
 }
 
+// The rows from the first to the last holding anything but the key colour; 0 when none does.
+inline int InkRows(const QImage& frame)
+{
+    int top = frame.height(), bottom = -1;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (frame.pixel(x, y) != kMagenta) {
+                top = std::min(top, y);
+                bottom = y;
+            }
+    return std::max(bottom - top + 1, 0);
+}
+
 // A line of a picture text in the game's language, from the catalogues installed in the
 // application: the LineTranslator the help window uses.
 inline std::string CatalogueText(const char* context, const std::string& english)

@@ -13,19 +13,6 @@
 
 namespace {
 
-// The rows from the first to the last holding anything but the key colour.
-int InkHeight(const QImage& frame)
-{
-    int top = frame.height(), bottom = -1;
-    for (int y = 0; y < frame.height(); ++y)
-        for (int x = 0; x < frame.width(); ++x)
-            if (frame.pixel(x, y) != kMagenta) {
-                top = std::min(top, y);
-                bottom = y;
-            }
-    return bottom - top + 1;
-}
-
 TEST(PictureTextSizeTest, TextIsTheScreensSizeInBothViewsAfterEveryMove)
 {
     // The kinds' markers: large, medium, small and plain text.
@@ -40,11 +27,11 @@ TEST(PictureTextSizeTest, TextIsTheScreensSizeInBothViewsAfterEveryMove)
         for (const double scale : kMoves) {
             control->setScreen(LaptopScreen(scale));
             control->Stop();
-            const int still = InkHeight(Painted(control.get()));
+            const int still = InkRows(Painted(control.get()));
             control->Start();
             // A first line is fetched on the 15th tick; the tallest cell is revealed 19 ticks later.
             control->RunTicks(40);
-            const int scrolled = InkHeight(Painted(control.get()));
+            const int scrolled = InkRows(Painted(control.get()));
             if (scale == 1.0)
                 atOne = still;
             if (still != scrolled || std::abs(still - atOne * scale) > 2)

@@ -1,16 +1,14 @@
-#include <QApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScreen>
 #include <QTemporaryFile>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <string_view>
 
 #include "laptop_screens.h"
 #include "test_arguments.h"
-
-const char* g_expectedArialFace = nullptr;
 
 QScreen* LaptopScreen(double scale)
 {
@@ -34,13 +32,5 @@ int main(int argc, char** argv)
     QTemporaryFile config;
     if (!config.open() || config.write(QJsonDocument(QJsonObject{{"screens", screens}}).toJson()) < 0 || !config.flush())
         return EXIT_FAILURE;
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        constexpr std::string_view kFace = "--arial-face=";
-        if (std::string_view(argv[i]).substr(0, kFace.size()) == kFace)
-            g_expectedArialFace = argv[i] + kFace.size();
-    }
-    return RUN_ALL_TESTS();
+    return RunWidgetTests(argc, argv, ("offscreen:configfile=" + config.fileName()).toLocal8Bit().constData());
 }

@@ -1,22 +1,7 @@
-#include <QApplication>
-#include <cstdlib>
-#include <gtest/gtest.h>
-#include <string_view>
-
 #include "test_arguments.h"
-
-const char* g_expectedArialFace = nullptr;
 
 // Widget tests draw off screen, also while CTest lists them.
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        constexpr std::string_view kFace = "--arial-face=";
-        if (std::string_view(argv[i]).substr(0, kFace.size()) == kFace)
-            g_expectedArialFace = argv[i] + kFace.size();
-    }
-    return RUN_ALL_TESTS();
+    return RunWidgetTests(argc, argv, "offscreen");
 }
