@@ -133,8 +133,8 @@ CellFont WithSize(QFont font, int pixels)
 // "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
 // cell whatever face the machine has for the name. The cell's top row is kept clear, so a mark
 // over a capital never meets the descenders of the line above, and the diaereses of `marked`
-// show as two dots, where that costs at most one pixel size; the clear row comes first. No
-// size is taken that sets `letters` wider than `widest` pixels.
+// show as two dots, where that costs at most one pixel size; the clear row comes first. The
+// largest size is one that sets `letters` no wider than `widest` pixels.
 CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample, const QString& marked,
                      const QString& letters, double widest)
 {
@@ -150,11 +150,10 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
     // desktop's usual slight hinting each glyph is drawn hinted but placed at its unhinted
     // advance, and rounding those apart opens gaps inside words as wide as a space.
     font.setHintingPreference(QFont::PreferFullHinting);
-    const auto narrow = [&](const QFont& sized) { return QFontMetrics(sized).horizontalAdvance(letters) <= widest; };
     CellFont inside = WithSize(font, 1);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
         inside = WithSize(font, pixels);
-        if (!narrow(inside.font))
+        if (QFontMetrics(inside.font).horizontalAdvance(letters) > widest)
             continue;
         if (const std::optional<int> drop = DropInCell(inside.font, cellHeight, sample, 0)) {
             inside.drop = *drop;
@@ -166,7 +165,7 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
         for (const int pixels : {largest, largest - 1}) {
             CellFont clear = WithSize(font, std::max(pixels, 1));
             const std::optional<int> drop = DropInCell(clear.font, cellHeight, sample, 1);
-            if (drop && narrow(clear.font) && (!dots || DiaeresesApart(clear.font, marked))) {
+            if (drop && (!dots || DiaeresesApart(clear.font, marked))) {
                 clear.drop = *drop;
                 return clear;
             }
