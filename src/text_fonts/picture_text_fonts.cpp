@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 #include <utility>
@@ -17,6 +18,17 @@ namespace {
 
 // The deepest glyphs, hinting may push them a row below the font's descent.
 const QString kDeep = QStringLiteral("gjpqy_|(),;Q\u00C7\u0104\u0118");
+
+// The letters of the language whose accented capitals are `marks`, in both cases: its script's
+// alphabet (Cyrillic where the marks are, else Latin) and the marked letters.
+QString LettersOf(const QString& marks)
+{
+    const bool cyrillic = !marks.isEmpty() && marks.front().script() == QChar::Script_Cyrillic;
+    QString letters;
+    for (char16_t letter = cyrillic ? u'\u0430' : u'a'; letter <= (cyrillic ? u'\u044F' : u'z'); ++letter)
+        letters += QChar(letter);
+    return letters + letters.toUpper() + marks + marks.toLower();
+}
 
 struct CellFont {
     QFont font;
@@ -121,8 +133,10 @@ CellFont WithSize(QFont font, int pixels)
 // "Arial" as fontconfig matches it, at the largest pixel size that fits the cell: the same
 // cell whatever face the machine has for the name. The cell's top row is kept clear, so a mark
 // over a capital never meets the descenders of the line above, and the diaereses of `marked`
-// show as two dots, where that costs at most one pixel size; the clear row comes first.
-CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample, const QString& marked)
+// show as two dots, where that costs at most one pixel size; the clear row comes first. The
+// largest size is one that sets `letters` no wider than `widest` pixels.
+CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample, const QString& marked,
+                     const QString& letters, double widest)
 {
     QFont font(QStringLiteral("Arial"));
     font.setWeight(weight);
@@ -139,6 +153,8 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
     CellFont inside = WithSize(font, 1);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
         inside = WithSize(font, pixels);
+        if (QFontMetrics(inside.font).horizontalAdvance(letters) > widest)
+            continue;
         if (const std::optional<int> drop = DropInCell(inside.font, cellHeight, sample, 0)) {
             inside.drop = *drop;
             break;
@@ -159,17 +175,26 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
 
 using CellFonts = std::array<CellFont, 4>;
 
+const CellFont& Cell(TextFont font, double scale);
+
+// At a scale other than 1 a kind's font sets the language's letters no wider than its font at 1
+// scaled: hinting rounds each glyph's advance to whole pixels, and some sizes round a script
+// narrow and others wide, so the largest size the device's rows hold could set a line more than
+// the scale wider, and cut a line whole at 100 %.
 CellFonts FontsFor(Language language, double scale)
 {
     const std::string_view capitals = AccentedCapitals(language);
     const QString marks = QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
     const QString sample = kDeep + marks;
     const QString marked = marks + marks.toLower();
-    const auto rows = [scale](TextFont kind) { return PictureTextCellRows(kind, scale); };
-    return {FontForCell(rows(TextFont::kLarge), QFont::Bold, sample, marked),
-            FontForCell(rows(TextFont::kMedium), QFont::Bold, sample, marked),
-            FontForCell(rows(TextFont::kSmall), QFont::Bold, sample, marked),
-            FontForCell(rows(TextFont::kPlain), QFont::Thin, sample, marked)};
+    const QString letters = LettersOf(marks);
+    const auto font = [&](TextFont kind, QFont::Weight weight) {
+        const double widest = scale == 1.0 ? std::numeric_limits<double>::infinity()
+                                           : scale * QFontMetrics(Cell(kind, 1.0).font).horizontalAdvance(letters);
+        return FontForCell(PictureTextCellRows(kind, scale), weight, sample, marked, letters, widest);
+    };
+    return {font(TextFont::kLarge, QFont::Bold), font(TextFont::kMedium, QFont::Bold),
+            font(TextFont::kSmall, QFont::Bold), font(TextFont::kPlain, QFont::Thin)};
 }
 
 // The fonts of the game's language at the scale, made on first use.

@@ -13,7 +13,8 @@
 // as evenly as their shapes. Needs the application to exist.
 // At a device scale other than 1 the cell is the rows the kind's cell covers on the device
 // (whole rows only), and the font is chosen for it by the same rule: glyphs drawn at the
-// screen's own resolution.
+// screen's own resolution. No size is taken there that sets the language's letters wider than
+// the font at 1 does times the scale, so a line whole at 100 % is whole at every scale.
 const QFont& PictureTextFont(TextFont font, double scale = 1.0);
 // The rows a line of the kind stands below the top of its cell: 0 unless the ink would reach
 // the top row and the descent has rows to spare.
