@@ -410,7 +410,7 @@
     <message>
         <source>in a column - only the top Smile will disappear:</source>
         <extracomment>Ends the first case; a picture of three columns follows.</extracomment>
-        <translation>d’une colonne, seul ce smiley disparaît&#xa0;:</translation>
+        <translation>d’une colonne, seul ce smiley s’efface&#xa0;:</translation>
     </message>
     <message>
         <source>When you click on a Smile in the middle</source>
@@ -425,7 +425,7 @@
     <message>
         <source>will also disappear:</source>
         <extracomment>Ends the second case; a picture of one column follows.</extracomment>
-        <translation>disparaissent aussi&#xa0;:</translation>
+        <translation>s’effacent aussi&#xa0;:</translation>
     </message>
     <message>
         <source>When you click on a Smile at the bottom of a</source>
@@ -435,7 +435,7 @@
     <message>
         <source>column - all that column of Smiles will disappear:</source>
         <extracomment>Ends the third case; a picture of one column follows.</extracomment>
-        <translation>d’une colonne, toute la colonne disparaît&#xa0;:</translation>
+        <translation>d’une colonne, toute la colonne s’efface&#xa0;:</translation>
     </message>
     <message>
         <source>The computer will always make its move</source>
