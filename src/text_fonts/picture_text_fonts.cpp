@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,16 +20,28 @@ namespace {
 // The deepest glyphs, hinting may push them a row below the font's descent.
 const QString kDeep = QStringLiteral("gjpqy_|(),;Q\u00C7\u0104\u0118");
 
-// The letters of the language whose accented capitals are `marks`, in both cases: its script's
-// alphabet (Cyrillic where the marks are, else Latin) and the marked letters.
-QString LettersOf(const QString& marks)
+// The alphabets the language whose accented capitals are `marks` writes its texts in, each in
+// both cases: Latin with the digits, which every language's texts show (the game's name, the
+// copyright line), and Cyrillic where the marks are; the marked letters join their script's.
+QStringList AlphabetsOf(const QString& marks)
 {
-    const bool cyrillic = !marks.isEmpty() && marks.front().script() == QChar::Script_Cyrillic;
-    QString letters;
-    for (char16_t letter = cyrillic ? u'\u0430' : u'a'; letter <= (cyrillic ? u'\u044F' : u'z'); ++letter)
-        letters += QChar(letter);
-    return letters + letters.toUpper() + marks + marks.toLower();
+    const auto run = [](char16_t first, char16_t last) {
+        QString letters;
+        for (char16_t letter = first; letter <= last; ++letter)
+            letters += QChar(letter);
+        return letters + letters.toUpper();
+    };
+    const QString marked = marks + marks.toLower();
+    if (!marks.isEmpty() && marks.front().script() == QChar::Script_Cyrillic)
+        return {run(u'a', u'z') + QStringLiteral("0123456789"), run(u'\u0430', u'\u044F') + marked};
+    return {run(u'a', u'z') + QStringLiteral("0123456789") + marked};
 }
+
+// An alphabet, and the most pixels a font may set it in.
+struct Alphabet {
+    QString letters;
+    double widest;
+};
 
 struct CellFont {
     QFont font;
@@ -134,9 +147,9 @@ CellFont WithSize(QFont font, int pixels)
 // cell whatever face the machine has for the name. The cell's top row is kept clear, so a mark
 // over a capital never meets the descenders of the line above, and the diaereses of `marked`
 // show as two dots, where that costs at most one pixel size; the clear row comes first. The
-// largest size is one that sets `letters` no wider than `widest` pixels.
+// largest size is one that sets each of `alphabets` within its widest.
 CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample, const QString& marked,
-                     const QString& letters, double widest)
+                     const std::vector<Alphabet>& alphabets)
 {
     QFont font(QStringLiteral("Arial"));
     font.setWeight(weight);
@@ -153,7 +166,10 @@ CellFont FontForCell(int cellHeight, QFont::Weight weight, const QString& sample
     CellFont inside = WithSize(font, 1);
     for (int pixels = cellHeight; pixels > 1; --pixels) {
         inside = WithSize(font, pixels);
-        if (QFontMetrics(inside.font).horizontalAdvance(letters) > widest)
+        const QFontMetrics metrics(inside.font);
+        if (std::any_of(alphabets.begin(), alphabets.end(), [&](const Alphabet& alphabet) {
+                return metrics.horizontalAdvance(alphabet.letters) > alphabet.widest;
+            }))
             continue;
         if (const std::optional<int> drop = DropInCell(inside.font, cellHeight, sample, 0)) {
             inside.drop = *drop;
@@ -177,8 +193,8 @@ using CellFonts = std::array<CellFont, 4>;
 
 const CellFont& Cell(TextFont font, double scale);
 
-// At a scale other than 1 a kind's font sets the language's letters no wider than its font at 1
-// scaled: hinting rounds each glyph's advance to whole pixels, and some sizes round a script
+// At a scale other than 1 a kind's font sets each of the language's alphabets no wider than its
+// font at 1 scaled: hinting rounds each glyph's advance to whole pixels, and some sizes round a script
 // narrow and others wide, so the largest size the device's rows hold could set a line more than
 // the scale wider, and cut a line whole at 100 %.
 CellFonts FontsFor(Language language, double scale)
@@ -187,11 +203,12 @@ CellFonts FontsFor(Language language, double scale)
     const QString marks = QString::fromUtf8(capitals.data(), static_cast<qsizetype>(capitals.size()));
     const QString sample = kDeep + marks;
     const QString marked = marks + marks.toLower();
-    const QString letters = LettersOf(marks);
     const auto font = [&](TextFont kind, QFont::Weight weight) {
-        const double widest = scale == 1.0 ? std::numeric_limits<double>::infinity()
-                                           : scale * QFontMetrics(Cell(kind, 1.0).font).horizontalAdvance(letters);
-        return FontForCell(PictureTextCellRows(kind, scale), weight, sample, marked, letters, widest);
+        std::vector<Alphabet> alphabets;
+        for (const QString& letters : AlphabetsOf(marks))
+            alphabets.push_back({letters, scale == 1.0 ? std::numeric_limits<double>::infinity()
+                                                       : scale * QFontMetrics(Cell(kind, 1.0).font).horizontalAdvance(letters)});
+        return FontForCell(PictureTextCellRows(kind, scale), weight, sample, marked, alphabets);
     };
     return {font(TextFont::kLarge, QFont::Bold), font(TextFont::kMedium, QFont::Bold),
             font(TextFont::kSmall, QFont::Bold), font(TextFont::kPlain, QFont::Thin)};
