@@ -1,13 +1,30 @@
 #include "sound/cue_device.h"
 
+#include "base/product.h"
 #include "sound/alsa_quiet.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 constexpr int kRate = 48000;
+
+// What the desktop's volume mixer shows for the game's stream: the game's name and icon, a
+// stream name that says what plays, and the role of a game, by which the server's policies
+// treat it. SDL 2.26 and 2.32 send the application and stream names to PulseAudio and
+// PipeWire's PulseAudio interface, but the role only to PipeWire itself and the icon to
+// neither; libpulse adds its PULSE_PROP_ variables to every stream of the program, so those
+// two go there, unless the player has set them. Done before SDL starts its threads.
+void DescribeStream()
+{
+    SDL_SetHint(SDL_HINT_APP_NAME, kProductName);
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound cues");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    ::setenv("PULSE_PROP_application.icon_name", kAppId, 0);
+    ::setenv("PULSE_PROP_media.role", "game", 0);
+}
 
 class DeviceLock {
 public:
@@ -34,6 +51,8 @@ bool CueDevice::Open(Uint16 frames, std::string& error)
     // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C no longer ends the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SilenceAlsaErrors();
+    if (!initialised_)
+        DescribeStream();
     if (!initialised_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return false;

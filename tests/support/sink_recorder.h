@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace support {
+
+class SoundServer;
+
+// What reaches a sink of a test's sound server, recorded from its monitor as 16-bit stereo
+// frames at 48 kHz, with when each frame arrived. The recorder keeps the sink running while
+// it lives: PipeWire's null sink runs only while something plays to it, so silence does.
+class SinkRecorder {
+public:
+    static constexpr int kRate = 48000;
+
+    SinkRecorder(const SoundServer& server, const QString& sink);
+    ~SinkRecorder();
+    SinkRecorder(const SinkRecorder&) = delete;
+    SinkRecorder& operator=(const SinkRecorder&) = delete;
+
+    // Waits until the monitor delivers frames steadily; false at the deadline.
+    bool Started();
+    // Waits until count frames have arrived in all; false at the deadline.
+    bool WaitForFrames(std::size_t count, std::chrono::milliseconds limit);
+    std::size_t Frames() const;
+    // Interleaved samples, left and right, of every frame so far.
+    std::vector<std::int16_t> Samples() const;
+    // When the frame reached the sink, as near as the monitor tells: when it arrived, less
+    // the frames that came after it with it. Frames not yet arrived are extrapolated.
+    std::chrono::steady_clock::time_point TimeOf(std::size_t frame) const;
+    // The first frame that reached the sink at or after the time.
+    std::size_t FrameAt(std::chrono::steady_clock::time_point time) const;
+
+private:
+    void Read();
+
+    int m_pipe = -1;
+    QString m_pipePath;
+    QProcess m_silence;
+    QProcess m_parec;
+    std::atomic<bool> m_quit{false};
+    mutable std::mutex m_mutex;
+    std::vector<std::int16_t> m_samples;
+    // For each read: the frame count after it and when it arrived.
+    std::vector<std::pair<std::size_t, std::chrono::steady_clock::time_point>> m_arrivals;
+    std::thread m_reader;
+};
+
+}  // namespace support
