@@ -123,10 +123,14 @@ bool SoundServer::Start()
         m_dir.setAutoRemove(false);
         return false;
     }
+    // pipewire-pulse may answer before it can load modules.
+    const auto done = [this](const QStringList& arguments) {
+        return PollUntil([&] { return TryPactl(Environment(), arguments).has_value(); }, 15s);
+    };
     for (const QString& sink : kSinks)
-        Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-               QStringLiteral("sink_name=") + sink, QStringLiteral("rate=48000")});
-    Pactl({QStringLiteral("set-default-sink"), kSinks.front()});
+        done({QStringLiteral("load-module"), QStringLiteral("module-null-sink"), QStringLiteral("sink_name=") + sink,
+              QStringLiteral("rate=48000")});
+    done({QStringLiteral("set-default-sink"), kSinks.front()});
     // The session manager links streams only once it has taken the default.
     if (!PollUntil([this] { return Ready(); }, 15s)) {
         ADD_FAILURE() << Name(m_kind) << " did not make its sinks";
