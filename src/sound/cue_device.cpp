@@ -79,9 +79,6 @@ void CueDevice::Close()
 {
     if (!IsOpen())
         return;
-    // Paused first: SDL 2.26 takes most of a second to close an unpaused device with a short
-    // period on PulseAudio, and 10 ms to close a paused one.
-    SDL_PauseAudioDevice(id_, 1);
     SDL_CloseAudioDevice(id_);
     id_ = 0;
     samples_ = nullptr;

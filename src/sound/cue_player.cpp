@@ -154,9 +154,8 @@ bool DeviceReady(Player& player, Uint16 frames)
 }
 
 // Starts the cue on a thread of its own when the device has to be opened or closed first, and
-// waits for it as a pause waits: SDL blocks while it talks to a sound server, as long as a
-// stalled server takes to answer, and closing a device can take most of a second, while the
-// window's events must go on.
+// waits for it as a pause waits: SDL blocks while it opens or closes a stream on a sound
+// server for as long as a stalled server takes to answer, and the window's events must go on.
 std::optional<Clock::time_point> StartCueAside(Player& player, int id)
 {
     auto started = std::async(std::launch::async, [&player, id] {
