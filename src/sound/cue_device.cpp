@@ -13,10 +13,11 @@ constexpr int kRate = 48000;
 
 // What the desktop's volume mixer shows for the game's stream: the game's name and icon, a
 // stream name that says what plays, and the role of a game, by which the server's policies
-// treat it. SDL 2.26 and 2.32 send the application and stream names to PulseAudio and
-// PipeWire's PulseAudio interface, but the role only to PipeWire itself and the icon to
-// neither; libpulse adds its PULSE_PROP_ variables to every stream of the program, so those
-// two go there, unless the player has set them. Done before SDL starts its threads.
+// treat it. Through PulseAudio and PipeWire's PulseAudio interface, SDL 2.26 and 2.32 send
+// the application and stream names but neither the role nor the icon (2.32's own PipeWire
+// driver sends the role); libpulse adds its PULSE_PROP_ variables to every stream of the
+// program, so those two go there, unless the player has set them. Done before SDL starts its
+// threads.
 void DescribeStream()
 {
     SDL_SetHint(SDL_HINT_APP_NAME, kProductName);
