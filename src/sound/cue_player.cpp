@@ -35,10 +35,11 @@ constexpr auto kQuickOpen = std::chrono::milliseconds(50);
 // within that period.
 constexpr Uint16 kCueFrames = 240;
 constexpr Uint16 kLoopFrames = 1024;
-// How long the device stays open after its last sound: the cues of one move and its pauses
-// share it, and an idle game closes it, so that SDL's audio thread ends instead of waking
-// once a period to write silence.
-constexpr auto kIdleClose = std::chrono::seconds(1);
+// How long the device stays open after the last sample of its last cue: the cues of one move
+// and the pauses between them, a second at most, share it, so that no cue waits for the
+// device to open again; and an idle game closes it, so that SDL's audio thread ends instead of
+// waking once a period to write silence and the stream leaves the server within 1.5 s.
+constexpr auto kIdleClose = std::chrono::milliseconds(1250);
 
 struct Player {
     Player();
@@ -143,8 +144,9 @@ std::optional<Clock::time_point> StartCue(Player& player, int id)
         return std::nullopt;
     }
     const auto start = player.device.Start(*samples, loop);
-    player.idleClose.Arm(kIdleClose);
-    return start + Length(*samples, player.device.Format());
+    const auto end = start + Length(*samples, player.device.Format());
+    player.idleClose.Arm(loop ? kIdleClose : end - Clock::now() + kIdleClose);
+    return end;
 }
 
 // Whether the device can take a cue with that period as it is, without talking to the server.
