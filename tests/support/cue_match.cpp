@@ -52,13 +52,6 @@ std::size_t FirstSound(const std::vector<std::int16_t>& samples, std::size_t fro
     return from;
 }
 
-std::size_t LastSound(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t end)
-{
-    while (end > from && !Sounds(samples, end - 1))
-        --end;
-    return end;
-}
-
 std::optional<CueMatch> FindCue(const std::vector<std::int16_t>& recording, const std::vector<std::int16_t>& cue,
                                 std::size_t from)
 {

@@ -23,5 +23,3 @@ std::optional<CueMatch> FindCue(const std::vector<std::int16_t>& recording, cons
 
 // The first frame at or after from that is not silent; the frame count when none is.
 std::size_t FirstSound(const std::vector<std::int16_t>& samples, std::size_t from);
-// One past the last frame before end that is not silent; from when none is.
-std::size_t LastSound(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t end);

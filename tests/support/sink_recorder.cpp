@@ -115,18 +115,4 @@ Clock::time_point SinkRecorder::TimeOf(std::size_t frame) const
     return time - FramesTime(static_cast<double>(end) - static_cast<double>(frame));
 }
 
-std::size_t SinkRecorder::FrameAt(Clock::time_point time) const
-{
-    std::size_t low = 0;
-    std::size_t high = Frames() + kRate * 60;
-    while (low < high) {
-        const std::size_t middle = (low + high) / 2;
-        if (TimeOf(middle) < time)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
-}
-
 }  // namespace support

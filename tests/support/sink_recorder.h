@@ -35,8 +35,6 @@ public:
     // When the frame reached the sink, as near as the monitor tells: when it arrived, less
     // the frames that came after it with it. Frames not yet arrived are extrapolated.
     std::chrono::steady_clock::time_point TimeOf(std::size_t frame) const;
-    // The first frame that reached the sink at or after the time.
-    std::size_t FrameAt(std::chrono::steady_clock::time_point time) const;
 
 private:
     void Read();

@@ -41,7 +41,6 @@ public:
     void Freeze();
     void Thaw();
 
-    SoundServerKind Kind() const { return m_kind; }
     // The variables a client needs to find this server.
     QProcessEnvironment Environment() const;
     // Sets them in this process, for the cue player under test.
