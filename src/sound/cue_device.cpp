@@ -1,30 +1,38 @@
 #include "sound/cue_device.h"
 
+#include "base/own_environment.h"
 #include "base/product.h"
 #include "sound/alsa_quiet.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
 constexpr int kRate = 48000;
+// How much sound waits in the server for the game's stream: SDL asks a sound server to buffer
+// just one period, 5 ms for a cue, which a loaded desktop cannot refill in time and the player
+// hears as dropouts. 60 ms leaves the audio thread room while staying below the latency of
+// SDL's default period.
+constexpr int kBufferMs = 60;
 
 // What the desktop's volume mixer shows for the game's stream: the game's name and icon, a
 // stream name that says what plays, and the role of a game, by which the server's policies
 // treat it. Through PulseAudio and PipeWire's PulseAudio interface, SDL 2.26 and 2.32 send
 // the application and stream names but neither the role nor the icon (2.32's own PipeWire
 // driver sends the role); libpulse adds its PULSE_PROP_ variables to every stream of the
-// program, so those two go there, unless the player has set them. Done before SDL starts its
+// program, so those two go there, unless the player has set them, and so does the buffer's
+// length; the programs the game starts do not inherit them. Done before SDL starts its
 // threads.
 void DescribeStream()
 {
     SDL_SetHint(SDL_HINT_APP_NAME, kProductName);
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound cues");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-    ::setenv("PULSE_PROP_application.icon_name", kAppId, 0);
-    ::setenv("PULSE_PROP_media.role", "game", 0);
+    SetOwnVariable("PULSE_PROP_application.icon_name", kAppId);
+    SetOwnVariable("PULSE_PROP_media.role", "game");
+    SetOwnVariable("PULSE_LATENCY_MSEC", std::to_string(kBufferMs));
 }
 
 class DeviceLock {
@@ -72,6 +80,10 @@ bool CueDevice::Open(Uint16 frames, std::string& error)
         return false;
     }
     samples_ = nullptr;
+    // A new stream's first buffer goes to the server at once, faster than it plays: a cue in
+    // it would reach the sink sooner than the cues after it, and its start may be cut while
+    // the stream starts. A buffer of silence first gives the first cue the latency of the rest.
+    leadIn_ = static_cast<std::size_t>(kRate) * kBufferMs / 1000 * (SDL_AUDIO_BITSIZE(format_.format) / 8) * format_.channels;
     SDL_PauseAudioDevice(id_, 0);
     return true;
 }
@@ -150,7 +162,9 @@ void SDLCALL CueDevice::Callback(void* self, Uint8* stream, int length)
 // Runs on SDL's audio thread with the device lock held.
 void CueDevice::Fill(Uint8* stream, std::size_t length)
 {
-    std::size_t written = 0;
+    std::size_t written = std::min(leadIn_, length);
+    std::memset(stream, format_.silence, written);
+    leadIn_ -= written;
     while (samples_ != nullptr && written < length && !samples_->empty()) {
         if (times_.first == std::chrono::steady_clock::time_point{})
             times_.first = std::chrono::steady_clock::now();

@@ -12,6 +12,7 @@
 
 namespace {
 
+// The server restarts during a game, as a package upgrade does: the next cue plays on the
 // new server, with at most one line printed.
 TEST_F(ServerTest, NextCuePlaysAfterTheServerRestarts)
 {

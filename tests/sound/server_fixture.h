@@ -25,11 +25,6 @@ using Clock = std::chrono::steady_clock;
 using support::SinkRecorder;
 using support::SoundServer;
 
-// One period of the server's graph: PipeWire's default quantum, longer than PulseAudio's
-// wake-up for a stream asking for SDL's latency.
-inline constexpr std::size_t kPeriodFrames = 1024;
-inline constexpr double kWhole = 0.99;  // the least correlation of a cue that arrived as made
-
 SoundServer& TheServer();
 double Ms(Clock::duration d);
 std::size_t Frames(std::chrono::milliseconds time);

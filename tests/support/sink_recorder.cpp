@@ -5,7 +5,6 @@
 #include "sound_server.h"
 
 #include <QUuid>
-#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/poll.h>
@@ -15,13 +14,7 @@
 namespace support {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr std::size_t kFrameBytes = 4;
-
-Clock::duration FramesTime(double frames)
-{
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(frames / SinkRecorder::kRate));
-}
 
 }  // namespace
 
@@ -66,7 +59,6 @@ void SinkRecorder::Read()
         if (::poll(&ready, 1, 20) <= 0)
             continue;
         const ssize_t count = ::read(m_pipe, buffer.data() + held, buffer.size() - held);
-        const auto now = Clock::now();
         if (count <= 0)
             continue;
         const std::size_t bytes = held + static_cast<std::size_t>(count);
@@ -75,7 +67,6 @@ void SinkRecorder::Read()
         const std::size_t at = m_samples.size();
         m_samples.resize(at + whole / 2);
         std::memcpy(m_samples.data() + at, buffer.data(), whole);
-        m_arrivals.emplace_back(m_samples.size() / 2, now);
         held = bytes - whole;
         std::memmove(buffer.data(), buffer.data() + whole, held);
     }
@@ -102,17 +93,6 @@ std::vector<std::int16_t> SinkRecorder::Samples() const
 {
     std::lock_guard lock(m_mutex);
     return m_samples;
-}
-
-Clock::time_point SinkRecorder::TimeOf(std::size_t frame) const
-{
-    std::lock_guard lock(m_mutex);
-    if (m_arrivals.empty())
-        return {};
-    const auto read = std::lower_bound(m_arrivals.begin(), m_arrivals.end(), frame,
-                                       [](const auto& arrival, std::size_t f) { return arrival.first < f; });
-    const auto& [end, time] = read == m_arrivals.end() ? m_arrivals.back() : *read;
-    return time - FramesTime(static_cast<double>(end) - static_cast<double>(frame));
 }
 
 }  // namespace support

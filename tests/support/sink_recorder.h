@@ -14,7 +14,7 @@ namespace support {
 class SoundServer;
 
 // What reaches a sink of a test's sound server, recorded from its monitor as 16-bit stereo
-// frames at 48 kHz, with when each frame arrived. The recorder keeps the sink running while
+// frames at 48 kHz. The recorder keeps the sink running while
 // it lives: PipeWire's null sink runs only while something plays to it, so silence does.
 class SinkRecorder {
 public:
@@ -32,9 +32,6 @@ public:
     std::size_t Frames() const;
     // Interleaved samples, left and right, of every frame so far.
     std::vector<std::int16_t> Samples() const;
-    // When the frame reached the sink, as near as the monitor tells: when it arrived, less
-    // the frames that came after it with it. Frames not yet arrived are extrapolated.
-    std::chrono::steady_clock::time_point TimeOf(std::size_t frame) const;
 
 private:
     void Read();
@@ -46,8 +43,6 @@ private:
     std::atomic<bool> m_quit{false};
     mutable std::mutex m_mutex;
     std::vector<std::int16_t> m_samples;
-    // For each read: the frame count after it and when it arrived.
-    std::vector<std::pair<std::size_t, std::chrono::steady_clock::time_point>> m_arrivals;
     std::thread m_reader;
 };
 
