@@ -26,6 +26,7 @@ using support::SinkRecorder;
 using support::SoundServer;
 
 SoundServer& TheServer();
+bool ServerStarted();
 double Ms(Clock::duration d);
 std::size_t Frames(std::chrono::milliseconds time);
 std::size_t Lines(const std::string& text);
@@ -34,7 +35,11 @@ void WaitInEventLoop(Clock::time_point deadline);
 
 class ServerTest : public testing::Test {
 protected:
-    void SetUp() override { g_bSound = true; }
+    void SetUp() override
+    {
+        ASSERT_TRUE(ServerStarted()) << "the sound server did not start";
+        g_bSound = true;
+    }
     void TearDown() override { SetWaitFunction(nullptr); }
 
     // The streams this program holds on the server.
