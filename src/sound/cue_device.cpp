@@ -75,10 +75,19 @@ bool CueDevice::Open(Uint16 frames, std::string& error)
     wanted.callback = Callback;
     wanted.userdata = this;
     id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_, 0);
+    if (id_ == 0 && opened_) {
+        // SDL may hold a connection to a sound server that has since restarted, and open
+        // nothing through it: once a device has played, a failed open tries a fresh start.
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (initialised_)
+            id_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_, 0);
+    }
     if (id_ == 0) {
         error = SDL_GetError();
         return false;
     }
+    opened_ = true;
     samples_ = nullptr;
     // A new stream's first buffer goes to the server at once, faster than it plays: a cue in
     // it would reach the sink sooner than the cues after it, and its start may be cut while
