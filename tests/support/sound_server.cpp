@@ -117,6 +117,13 @@ bool SoundServer::Start()
     for (const auto& [program, arguments] : programs) {
         m_processes.push_back(std::make_unique<QProcess>());
         StartProcess(*m_processes.back(), program, arguments);
+        // WirePlumber gives up at once when PipeWire does not answer yet.
+        if (program == QStringLiteral("pipewire") &&
+            !PollUntil([this] { return QFile::exists(Path(QStringLiteral("run/pipewire-0"))); }, 15s)) {
+            ADD_FAILURE() << "PipeWire made no socket; its logs are kept in " << m_dir.path().toStdString();
+            m_dir.setAutoRemove(false);
+            return false;
+        }
     }
     if (!PollUntil([this] { return TryPactl(Environment(), {QStringLiteral("info")}).has_value(); }, 15s)) {
         ADD_FAILURE() << Name(m_kind) << " did not answer; its logs are kept in " << m_dir.path().toStdString();
