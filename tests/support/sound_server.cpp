@@ -114,6 +114,8 @@ bool SoundServer::Start()
                       "--load=module-native-protocol-unix auth-anonymous=1", "--load=module-stream-restore",
                       "--load=module-suspend-on-idle"}}};
     }
+    // A socket left by an earlier run would say PipeWire answers before it does.
+    QFile::remove(Path(QStringLiteral("run/pipewire-0")));
     for (const auto& [program, arguments] : programs) {
         m_processes.push_back(std::make_unique<QProcess>());
         StartProcess(*m_processes.back(), program, arguments);
