@@ -89,10 +89,6 @@ bool CueDevice::Open(Uint16 frames, std::string& error)
     }
     opened_ = true;
     samples_ = nullptr;
-    // A new stream's first buffer goes to the server at once, faster than it plays: a cue in
-    // it would reach the sink sooner than the cues after it, and its start may be cut while
-    // the stream starts. A buffer of silence first gives the first cue the latency of the rest.
-    leadIn_ = static_cast<std::size_t>(kRate) * kBufferMs / 1000 * (SDL_AUDIO_BITSIZE(format_.format) / 8) * format_.channels;
     SDL_PauseAudioDevice(id_, 0);
     return true;
 }
@@ -171,9 +167,7 @@ void SDLCALL CueDevice::Callback(void* self, Uint8* stream, int length)
 // Runs on SDL's audio thread with the device lock held.
 void CueDevice::Fill(Uint8* stream, std::size_t length)
 {
-    std::size_t written = std::min(leadIn_, length);
-    std::memset(stream, format_.silence, written);
-    leadIn_ -= written;
+    std::size_t written = 0;
     while (samples_ != nullptr && written < length && !samples_->empty()) {
         if (times_.first == std::chrono::steady_clock::time_point{})
             times_.first = std::chrono::steady_clock::now();

@@ -56,7 +56,6 @@ private:
     SDL_AudioSpec format_{};
     const std::vector<std::uint8_t>* samples_ = nullptr;
     std::size_t position_ = 0;
-    std::size_t leadIn_ = 0;
     bool loop_ = false;
     bool finished_ = false;
     CueTimes times_;

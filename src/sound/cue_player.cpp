@@ -31,8 +31,8 @@ constexpr auto kQuickOpen = std::chrono::milliseconds(50);
 // Frames per callback. One-shot cues pace the game, so their device calls back every 5 ms
 // and a cue's first sample follows PlayCue within a period. The loop plays on in the
 // background for as long as Help is open: a period of 21 ms wakes the audio thread 47 times
-// a second instead of 200. The cue that ends the loop closes the loop's device, so that the
-// loop stops at the sink at once instead of a buffer later, and plays on a device of its own.
+// a second instead of 200, and the cue that ends the loop replaces it at the next callback,
+// within that period.
 constexpr Uint16 kCueFrames = 240;
 constexpr Uint16 kLoopFrames = 1024;
 // How long the device stays open after the last sample of its last cue: the cues of one move
@@ -83,10 +83,12 @@ void GiveUp(Player& player)
     g_bSound = false;
 }
 
-// A device open with the given period; one open with another period is closed first.
+// A device open with the given period; a one-shot also takes the loop's open device, and
+// ends the loop at its next callback.
 bool EnsureDevice(Player& player, Uint16 frames)
 {
-    if (player.device.IsLost() || (player.device.IsOpen() && player.device.Frames() != frames))
+    if (player.device.IsLost() || (player.device.IsOpen() && frames == kLoopFrames &&
+                                   player.device.Frames() != kLoopFrames))
         player.device.Close();
     if (player.device.IsOpen())
         return true;
@@ -150,7 +152,7 @@ std::optional<Clock::time_point> StartCue(Player& player, int id)
 // Whether the device can take a cue with that period as it is, without talking to the server.
 bool DeviceReady(Player& player, Uint16 frames)
 {
-    return player.device.IsOpen() && !player.device.IsLost() && player.device.Frames() == frames;
+    return player.device.IsOpen() && !player.device.IsLost() && (frames != kLoopFrames || player.device.Frames() == frames);
 }
 
 // Starts the cue on a thread of its own when the device has to be opened or closed first, and
