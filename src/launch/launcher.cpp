@@ -1,8 +1,11 @@
 #include "launch/launcher.h"
 
+#include "base/own_environment.h"
+
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <cerrno>
 #include <memory>
@@ -73,6 +76,12 @@ LaunchOutcome RunLauncher(const std::string& url, std::chrono::milliseconds pati
     // game would break when it ends, and a write to them would kill the browser.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+    // The variables the game set for its sound library would name the browser as the game in
+    // the desktop's mixer.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const std::string& name : OwnVariables())
+        environment.remove(QString::fromStdString(name));
+    process->setProcessEnvironment(environment);
     // A session of its own, as a desktop launcher gives: a hang-up or Ctrl+C meant for the
     // game's terminal does not reach the mail program or browser.
     process->setChildProcessModifier([] { ::setsid(); });

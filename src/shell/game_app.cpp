@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/fatal_error.h"
+#include "base/product.h"
 #include "base/wait.h"
 #include "shell/catalogues.h"
 #include "shell/fatal_presenter.h"
@@ -69,7 +70,7 @@ int CGameApp::Run(int& argc, char** argv)
         CStartGuard guard;
         app.emplace(argc, argv);
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.glimmerjig.Glimmerjig"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     InstallCatalogues(*app);
     ApplyClassicLook(*app);
     KeepWindowsWholeOnDevice(*app);

@@ -51,6 +51,7 @@ private:
     void Fill(Uint8* stream, std::size_t length);
 
     bool initialised_ = false;
+    bool opened_ = false;  // a device has been open before
     SDL_AudioDeviceID id_ = 0;
     SDL_AudioSpec format_{};
     const std::vector<std::uint8_t>* samples_ = nullptr;

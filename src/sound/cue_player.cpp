@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -23,6 +25,8 @@ using Clock = std::chrono::steady_clock;
 // plays on until the next cue.
 constexpr auto kGrace = std::chrono::milliseconds(5);
 constexpr auto kPollStep = std::chrono::milliseconds(1);
+// How long opening the device may hold up the window before its events go on meanwhile.
+constexpr auto kQuickOpen = std::chrono::milliseconds(50);
 
 // Frames per callback. One-shot cues pace the game, so their device calls back every 5 ms
 // and a cue's first sample follows PlayCue within a period. The loop plays on in the
@@ -31,10 +35,11 @@ constexpr auto kPollStep = std::chrono::milliseconds(1);
 // within that period.
 constexpr Uint16 kCueFrames = 240;
 constexpr Uint16 kLoopFrames = 1024;
-// How long the device stays open after its last sound: the cues of one move and its pauses
-// share it, and an idle game closes it, so that SDL's audio thread ends instead of waking
-// once a period to write silence.
-constexpr auto kIdleClose = std::chrono::seconds(1);
+// How long the device stays open after the last sample of its last cue: the cues of one move
+// and the pauses between them, a second at most, share it, so that no cue waits for the
+// device to open again; and an idle game closes it, so that SDL's audio thread ends instead of
+// waking once a period to write silence and the stream leaves the server within 1.5 s.
+constexpr auto kIdleClose = std::chrono::milliseconds(1250);
 
 struct Player {
     Player();
@@ -127,34 +132,69 @@ bool WaitForEnd(Player& player, Clock::time_point deadline)
     return !lost();
 }
 
+// Under the player's lock: stops what plays, makes sure of the device and hands it the cue.
+// When the cue's last sample is due; nothing when it cannot be played, and sound is off.
+std::optional<Clock::time_point> StartCue(Player& player, int id)
+{
+    player.device.Stop();
+    const bool loop = id == kCueLoop;
+    const auto* samples = EnsureDevice(player, loop ? kLoopFrames : kCueFrames) ? player.bank->Find(id) : nullptr;
+    if (samples == nullptr) {
+        GiveUp(player);
+        return std::nullopt;
+    }
+    const auto start = player.device.Start(*samples, loop);
+    const auto end = start + Length(*samples, player.device.Format());
+    player.idleClose.Arm(loop ? kIdleClose : end - Clock::now() + kIdleClose);
+    return end;
+}
+
+// Whether the device can take a cue with that period as it is, without talking to the server.
+bool DeviceReady(Player& player, Uint16 frames)
+{
+    return player.device.IsOpen() && !player.device.IsLost() && (frames != kLoopFrames || player.device.Frames() == frames);
+}
+
+// Starts the cue on a thread of its own when the device has to be opened or closed first, and
+// waits for it as a pause waits: SDL blocks while it opens or closes a stream on a sound
+// server for as long as a stalled server takes to answer, and the window's events must go on.
+std::optional<Clock::time_point> StartCueAside(Player& player, int id)
+{
+    auto started = std::async(std::launch::async, [&player, id] {
+        std::lock_guard lock(player.mutex);
+        return StartCue(player, id);
+    });
+    // Most opens, failed ones too, take a few milliseconds: those are waited for at once.
+    if (started.wait_for(kQuickOpen) == std::future_status::ready)
+        return started.get();
+    while (started.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        WaitUntil(Clock::now() + kPollStep);
+    return started.get();
+}
+
 }  // namespace
 
 void PlayCue(int id)
 {
     if (!g_bSound)
         return;
-    Player& player = ThePlayer();
-    std::unique_lock lock(player.mutex);
-    player.device.Stop();
     if (id < kCueWin || id > kCueLoss)
         FatalError("Sound ?");
-    const bool loop = id == kCueLoop;
-    if (!EnsureDevice(player, loop ? kLoopFrames : kCueFrames)) {
-        GiveUp(player);
-        return;
+    Player& player = ThePlayer();
+    std::optional<Clock::time_point> end;
+    {
+        // The idle close may hold the lock while SDL closes the device.
+        std::unique_lock lock(player.mutex, std::try_to_lock);
+        if (lock.owns_lock() && DeviceReady(player, id == kCueLoop ? kLoopFrames : kCueFrames))
+            end = StartCue(player, id);
+        else if (lock.owns_lock())
+            lock.unlock();
+        if (!lock.owns_lock())
+            end = StartCueAside(player, id);
     }
-    const auto* samples = player.bank->Find(id);
-    if (samples == nullptr) {
-        GiveUp(player);
+    if (!end || id == kCueLoop || WaitForEnd(player, *end))
         return;
-    }
-    const auto start = player.device.Start(*samples, loop);
-    const auto end = start + Length(*samples, player.device.Format());
-    player.idleClose.Arm(kIdleClose);
-    lock.unlock();
-    if (loop || WaitForEnd(player, end))
-        return;
-    lock.lock();
+    std::lock_guard lock(player.mutex);
     GiveUp(player);
 }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "base/own_environment.h"
 #include "launch/launcher.h"
 #include "poll.h"
 #include "test_desktop.h"
@@ -53,6 +54,26 @@ TEST(LauncherTest, OpenerAndHandlerOutliveTheProgramThatLaunched)
     EXPECT_TRUE(support::PollUntil([&] { return desktop.OpenGate(); }, 15s)) << "no handler is waiting";
     EXPECT_TRUE(support::PollUntil([&] { return QFile::exists(done); }, 15s)) << "the handler did not finish";
     EXPECT_EQ(desktop.Recorded().toStdString(), "mailto:a@b.example");
+}
+
+// The variables the game sets for its sound library stay out of the handler's environment,
+// while one the player had set before the game reaches it as any other variable does. (The
+// handler is a shell script, and the shell passes on no name with a dot in it.)
+TEST(LauncherTest, HandlerInheritsNoneOfTheGamesOwnVariables)
+{
+    ::setenv("PULSE_SINK", "the player's", 1);
+    SetOwnVariable("PULSE_SINK", "the game's");
+    SetOwnVariable("PULSE_PROP_media.role", "game");
+    SetOwnVariable("PULSE_LATENCY_MSEC", "60");
+    CTestDesktop desktop;
+    const QString inherited = desktop.Path("inherited");
+    desktop.RegisterHandler("env | grep '^PULSE_' | sort > '" + inherited + ".part'; mv '" + inherited + ".part' '" + inherited + "'");
+    const LaunchOutcome outcome = RunLauncher("https://h.example", 15s);
+    ASSERT_EQ(outcome.end, LaunchOutcome::End::kExited);
+    ASSERT_TRUE(support::PollUntil([&] { return QFile::exists(inherited); }, 15s));
+    QFile file(inherited);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), "PULSE_SINK=the player's\n");
 }
 
 }  // namespace
