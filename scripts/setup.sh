@@ -27,8 +27,8 @@ TEST_PACKAGES=(
   mmdebstrap
 )
 
-# GNOME's and Plasma's compositors, as Debian 13 players run them; the tests that start them
-# run where they are installed.
+# GNOME's and Plasma's compositors, as Debian 13 players run them, for trying the game under
+# them in the Debian 13 chroot (by hand so far: no test starts them yet).
 NEWER_TEST_PACKAGES=(mutter kwin-wayland kwin-style-breeze)
 
 case "${1:-}" in
